@@ -25,9 +25,9 @@ constexpr std::array<const char16_t*, 7> kLongDays{u"Sunday",   u"Monday", u"Tue
                                                    u"Thursday", u"Friday", u"Saturday"};
 constexpr std::array<const char16_t*, 12> kShortMonths{u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun",
                                                        u"Jul", u"Aug", u"Sep", u"Oct", u"Nov", u"Dec"};
-constexpr std::array<const char16_t*, 12> kLongMonths{u"January", u"February", u"March",     u"April",
-                                                      u"May",     u"June",     u"July",      u"August",
-                                                      u"September", u"October", u"November", u"December"};
+constexpr std::array<const char16_t*, 12> kLongMonths{u"January",   u"February", u"March",    u"April",
+                                                      u"May",       u"June",     u"July",     u"August",
+                                                      u"September", u"October",  u"November", u"December"};
 
 QString Q(const std::u16string& s) { return QString::fromStdU16String(s); }
 
@@ -78,11 +78,16 @@ void AppendFormatted(QString& out, const QString& format, QDate date, QTime time
     const qsizetype n = RunLength(format, i);
     switch (lc) {
       case u'd':
-        if (n == 1) out += QString::number(date.day());
-        else if (n == 2) out += Pad(date.day(), 2);
-        else if (n == 3) out += QString::fromUtf16(kShortDays[static_cast<std::size_t>(date.dayOfWeek() % 7)]);
-        else if (n == 4) out += QString::fromUtf16(kLongDays[static_cast<std::size_t>(date.dayOfWeek() % 7)]);
-        else AppendFormatted(out, Q(FormatSettings.ShortDateFormat), date, time, depth + 1);
+        if (n == 1)
+          out += QString::number(date.day());
+        else if (n == 2)
+          out += Pad(date.day(), 2);
+        else if (n == 3)
+          out += QString::fromUtf16(kShortDays[static_cast<std::size_t>(date.dayOfWeek() % 7)]);
+        else if (n == 4)
+          out += QString::fromUtf16(kLongDays[static_cast<std::size_t>(date.dayOfWeek() % 7)]);
+        else
+          AppendFormatted(out, Q(FormatSettings.ShortDateFormat), date, time, depth + 1);
         afterHour = false;
         i += n;
         continue;
@@ -90,10 +95,14 @@ void AppendFormatted(QString& out, const QString& format, QDate date, QTime time
         if (afterHour && n <= 2) {
           out += n == 1 ? QString::number(time.minute()) : Pad(time.minute(), 2);
         } else {
-          if (n == 1) out += QString::number(date.month());
-          else if (n == 2) out += Pad(date.month(), 2);
-          else if (n == 3) out += QString::fromUtf16(kShortMonths[static_cast<std::size_t>(date.month() - 1)]);
-          else out += QString::fromUtf16(kLongMonths[static_cast<std::size_t>(date.month() - 1)]);
+          if (n == 1)
+            out += QString::number(date.month());
+          else if (n == 2)
+            out += Pad(date.month(), 2);
+          else if (n == 3)
+            out += QString::fromUtf16(kShortMonths[static_cast<std::size_t>(date.month() - 1)]);
+          else
+            out += QString::fromUtf16(kLongMonths[static_cast<std::size_t>(date.month() - 1)]);
         }
         afterHour = false;
         i += n;
@@ -127,8 +136,8 @@ void AppendFormatted(QString& out, const QString& format, QDate date, QTime time
         i += n;
         continue;
       case u't':
-        AppendFormatted(out, Q(n == 1 ? FormatSettings.ShortTimeFormat : FormatSettings.LongTimeFormat), date, time,
-                        depth + 1);
+        AppendFormatted(out, Q(n == 1 ? FormatSettings.ShortTimeFormat : FormatSettings.LongTimeFormat), date,
+                        time, depth + 1);
         afterHour = false;
         i += n;
         continue;
@@ -279,18 +288,18 @@ std::optional<TDateTime> ParseDateText(const QString& text, const QString& dateF
       at += width;
     }
   } else {
-    QString separators = QStringLiteral("/.- ");
+    QString separators = QStringLiteral("/.-");
     separators += QChar(FormatSettings.DateSeparator);
     QString current;
     for (QChar c : text) {
       if (separators.contains(c)) {
-        if (!current.isEmpty()) fields << current;
+        fields << current.trimmed();
         current.clear();
       } else {
         current += c;
       }
     }
-    if (!current.isEmpty()) fields << current;
+    fields << current.trimmed();
     if (fields.size() == 2) fieldOrder.remove(u'Y');
     if (fields.size() != fieldOrder.size()) return std::nullopt;
   }
@@ -313,9 +322,12 @@ std::optional<TDateTime> ParseTimeText(const QString& text) {
   int marker = 0;  // 1 morning, 2 afternoon
   const QString am = Q(FormatSettings.TimeAMString), pm = Q(FormatSettings.TimePMString);
   // Longest markers first, so "AM" is not read as "A".
-  const std::array<std::pair<QString, int>, 6> markers{{{am, 1}, {pm, 2}, {QStringLiteral("AM"), 1},
-                                                         {QStringLiteral("PM"), 2}, {QStringLiteral("A"), 1},
-                                                         {QStringLiteral("P"), 2}}};
+  const std::array<std::pair<QString, int>, 6> markers{{{am, 1},
+                                                        {pm, 2},
+                                                        {QStringLiteral("AM"), 1},
+                                                        {QStringLiteral("PM"), 2},
+                                                        {QStringLiteral("A"), 1},
+                                                        {QStringLiteral("P"), 2}}};
   for (const auto& [m, kind] : markers) {
     if (m.isEmpty()) continue;
     if (t.endsWith(m, Qt::CaseInsensitive)) {

@@ -100,7 +100,8 @@ QByteArray TQNTIniDocument::Serialize() const {
 std::ptrdiff_t TQNTIniDocument::FindSection(const QString& section) const {
   const QString name = TrimBlanks(section);
   for (std::size_t i = 0; i < fLines.size(); ++i)
-    if (fLines[i].kind == Kind::Section && SameName(fLines[i].name, name)) return static_cast<std::ptrdiff_t>(i);
+    if (fLines[i].kind == Kind::Section && SameName(fLines[i].name, name))
+      return static_cast<std::ptrdiff_t>(i);
   return -1;
 }
 
@@ -178,14 +179,16 @@ QStringList TQNTIniDocument::Idents(const QString& section) const {
   QStringList out;
   const auto header = FindSection(section);
   if (header < 0) return out;
-  for (auto i = static_cast<std::size_t>(header) + 1; i < fLines.size() && fLines[i].kind != Kind::Section; ++i)
+  for (auto i = static_cast<std::size_t>(header) + 1; i < fLines.size() && fLines[i].kind != Kind::Section;
+       ++i)
     if (fLines[i].kind == Kind::Key) out << fLines[i].name;
   return out;
 }
 
 void TQNTIniDocument::CheckWritable(const QString& section, const QString& ident, const QString& value) {
   for (const QString* s : {&section, &ident, &value})
-    if (HasLineBreak(*s)) RaiseStore(StoreMessage(stLineBreak, QString(*s).replace(u'\n', u' ').replace(u'\r', u' ')));
+    if (HasLineBreak(*s))
+      RaiseStore(StoreMessage(stLineBreak, QString(*s).replace(u'\n', u' ').replace(u'\r', u' ')));
   const QString id = TrimBlanks(ident);
   if (id.isEmpty() || id.contains(u'=') || id.startsWith(u'[') || id.startsWith(u';'))
     RaiseStore(StoreMessage(stBadIdent, ident));
@@ -214,7 +217,8 @@ TQNTFileRead ReadIniBytes(const QString& fileName, QByteArray& bytes) {
 
 void WriteIniBytes(const QString& fileName, const QByteArray& bytes, bool makeFolder) {
   const auto fail = [&](const QString& reason) {
-    RaiseStore(StoreMessage(stWriteError, QDir::toNativeSeparators(fileName)) + QStringLiteral(": ") + reason);
+    RaiseStore(StoreMessage(stWriteError, QDir::toNativeSeparators(fileName)) + QStringLiteral(": ") +
+               reason);
   };
   if (fileName.isEmpty()) fail(QStringLiteral("no file name"));
   if (makeFolder) QDir().mkpath(QFileInfo(fileName).absolutePath());
@@ -273,7 +277,8 @@ TQNTMemIniFile::TQNTMemIniFile(QString fileName, bool makeFolder)
   fDoc = TQNTIniDocument::Parse(bytes);
 }
 
-QString TQNTMemIniFile::ReadString(const QString& section, const QString& ident, const QString& defaultValue) {
+QString TQNTMemIniFile::ReadString(const QString& section, const QString& ident,
+                                   const QString& defaultValue) {
   return fDoc.Value(section, ident).value_or(defaultValue);
 }
 

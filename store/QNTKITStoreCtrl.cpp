@@ -307,7 +307,8 @@ void TQNTStoreCtrl::WriteTime(const QString& ident, const QString& timeFormat, T
   WriteDateText(ident, [&] { return FormatDateTimeText(timeFormat, value); });
 }
 
-TDateTime TQNTStoreCtrl::ReadDateWith(const QString& ident, const QString& dateFormat, TDateTime defaultValue) {
+TDateTime TQNTStoreCtrl::ReadDateWith(const QString& ident, const QString& dateFormat,
+                                      TDateTime defaultValue) {
   const QString stored = ReadString(ident, QString());
   const QString text = stored.trimmed();
   if (text.isEmpty()) return defaultValue;
@@ -333,7 +334,9 @@ TDateTime TQNTStoreCtrl::ReadTime(const QString& ident, TDateTime defaultValue) 
   throw EConvertError(StoreMessage(stInvalidTime, stored).toStdU16String());
 }
 
-QString TQNTStoreCtrl::NumberedIdent(const QString& prefix, int number) { return prefix + QString::number(number); }
+QString TQNTStoreCtrl::NumberedIdent(const QString& prefix, int number) {
+  return prefix + QString::number(number);
+}
 
 void TQNTStoreCtrl::ReadCustomColors() {
   CustomColorList.clear();
@@ -348,7 +351,8 @@ void TQNTStoreCtrl::WriteCustomColors() {
   for (int i = 0; i < count; ++i)
     WriteString(NumberedIdent(QStringLiteral("CustomColour "), i), CustomColorList[i]);
   // Idents past the list would bring stale colours back at the next reading.
-  for (int i = count; i < kCustomColourCount; ++i) DeleteKey(NumberedIdent(QStringLiteral("CustomColour "), i));
+  for (int i = count; i < kCustomColourCount; ++i)
+    DeleteKey(NumberedIdent(QStringLiteral("CustomColour "), i));
 }
 
 void TQNTStoreCtrl::DeleteKey(const QString& ident) {

@@ -3,8 +3,10 @@
 //
 //   component (convertor, calculator, preferences)            TQNTStoreCtrl
 //     TQNTStoreLink fStore --- QPointer, never owns -------->   kind: neither | registry | INI | buffered INI
-//     LoadFromStore(): OpenStorage, ReadBoolean..., Close       fIni / fReg: TQNTCustomIniFile (QNTKITIniFile.h)
-//   preferences components only (IQNTStoreListener) <------    notify list of QPointers, LoadFromStore/SaveToStore
+//     LoadFromStore(): OpenStorage, ReadBoolean..., Close       fIni / fReg: TQNTCustomIniFile
+//     (QNTKITIniFile.h)
+//   preferences components only (IQNTStoreListener) <------    notify list of QPointers,
+//   LoadFromStore/SaveToStore
 //
 // Free notification: a link is a QPointer, so destroying a store leaves every link null, and destroying a
 // component leaves a null entry that the store skips; neither side ever calls into a dying object.

@@ -145,7 +145,8 @@ QString RegistryIniPath(const QString& regPath) {
   for (const QString& part : key.split(u'/', Qt::SkipEmptyParts))
     if (part != u"." && part != u"..") parts << part;
   if (parts.isEmpty()) return {};
-  const QString base = StripTrailingSeparators(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+  const QString base =
+      StripTrailingSeparators(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
   if (base.isEmpty()) return {};
   return base + u'/' + parts.join(u'/') + QStringLiteral(".ini");
 }
