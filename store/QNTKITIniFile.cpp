@@ -202,8 +202,7 @@ void TQNTIniDocument::CheckWritable(const QString& section, const QString& ident
 TQNTFileRead ReadIniBytes(const QString& fileName, QByteArray& bytes) {
   bytes.clear();
   const QFileInfo info(fileName);
-  if (!info.exists() && !info.isSymLink()) return TQNTFileRead::Missing;
-  if (!info.exists()) return TQNTFileRead::Missing;  // a dangling link: nothing to lose
+  if (!info.exists()) return TQNTFileRead::Missing;  // also a dangling link: nothing there to lose
   if (!info.isFile() || info.size() > kMaxIniFileSize) return TQNTFileRead::Unreadable;
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly)) return TQNTFileRead::Unreadable;

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <random>
 
 #include "store/QNTKITIniFile.h"
 #include "tests/store/StoreFixture.h"
@@ -103,6 +104,35 @@ TEST(IniDocument, RefusesNamesAndValuesThatWouldNotReadBack) {
     EXPECT_THROW(TQNTIniDocument::CheckWritable(b.section, b.ident, b.value), EQNTStoreError)
         << b.section << "/" << b.ident << "/" << b.value;
   EXPECT_NO_THROW(TQNTIniDocument::CheckWritable("Opts anna", "Hide Temp 0", "a=b;c [d]"));
+}
+
+TEST(IniDocument, AnyBytesReadBackUnchangedAndTakeAWriteWithoutLosingOtherKeys) {
+  // Random texts built from INI-ish pieces and raw bytes: parsing and writing back is the identity,
+  // and one write changes the value of that ident only.
+  const QByteArray pieces[] = {"[A]", "[b]", "[", "]", "x", "y", "=", "1", " ", ";", "\n", "\r\n", "\r",
+                               "\xEF\xBB\xBF", QByteArray(1, '\0'), "\xFF", "\xD0\x9F", "Hide Temp 0"};
+  std::mt19937 random(20240305);
+  for (int round = 0; round < 3000; ++round) {
+    QByteArray bytes;
+    const int length = static_cast<int>(random() % 40);
+    for (int i = 0; i < length; ++i) bytes += pieces[random() % std::size(pieces)];
+    TQNTIniDocument doc = TQNTIniDocument::Parse(bytes);
+    ASSERT_EQ(doc.Serialize(), bytes) << round;
+
+    const QString section = random() % 2 ? "A" : "b", ident = random() % 2 ? "x" : "Hide Temp 0";
+    const QStringList sections = doc.Sections();
+    std::vector<std::pair<QString, std::optional<QString>>> others;
+    for (const QString& s : sections)
+      for (const QString& i : doc.Idents(s)) others.emplace_back(s + u'\x01' + i, doc.Value(s, i));
+    doc.SetValue(section, ident, "new value");
+    const TQNTIniDocument again = TQNTIniDocument::Parse(doc.Serialize());
+    ASSERT_EQ(again.Value(section, ident), QString("new value")) << round;
+    for (const auto& [key, value] : others) {
+      const QString s = key.section(u'\x01', 0, 0), i = key.section(u'\x01', 1);
+      if (s.compare(section, Qt::CaseInsensitive) == 0 && i.compare(ident, Qt::CaseInsensitive) == 0) continue;
+      ASSERT_EQ(again.Value(s, i), value) << round << " " << key.toStdString();
+    }
+  }
 }
 
 // ---- Files
