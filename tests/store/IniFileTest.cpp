@@ -44,8 +44,8 @@ const EditCase kEditCases[] = {
     {"same_value_changes_nothing", "[A]\nx = 1 ; not a comment\n", "A", "x", "1 ; not a comment",
      "[A]\nx = 1 ; not a comment\n"},
     {"lines_before_any_section_and_binary_lines_are_kept",
-     QByteArray("x=0\n\x01\xFF\xFE\x00junk\n[A]\nx=1\n", 20), "A", "x", "2",
-     QByteArray("x=0\n\x01\xFF\xFE\x00junk\n[A]\nx=2\n", 20)},
+     QByteArray("x=0\n\x01\xFF\xFE\x00junk\n[A]\nx=1\n", 21), "A", "x", "2",
+     QByteArray("x=0\n\x01\xFF\xFE\x00junk\n[A]\nx=2\n", 21)},
     {"utf8_values", "[A]\nName=x\n", "A", "Name", "\xD0\x9F\xD1\x83\xD1\x81\xD1\x82\xD0\xBE",
      "[A]\nName=\xD0\x9F\xD1\x83\xD1\x81\xD1\x82\xD0\xBE\n"},
     {"delete_removes_only_that_line", "[A]\nx=1\ny=2\n[B]\nx=3\n", "A", "X", nullptr, "[A]\ny=2\n[B]\nx=3\n"},
@@ -173,9 +173,8 @@ TEST_F(IniFileTest, BufferedWritesReachTheFileOnlyThroughUpdateFile) {
 }
 
 TEST_F(IniFileTest, UnreadableBinaryAndTruncatedFilesReadAsDefaults) {
-  WriteBytes(Path("binary.ini"), QByteArray("\x7F"
-                                            "ELF\x02\x01\x01\x00\x00\x00[\xFF\xFE]\x00=\x00\n\x80\x81",
-                                            22));
+  static const char kBinary[] = "\x7F" "ELF\x02\x01\x01\x00\x00\x00[\xFF\xFE]\x00=\x00\n\x80\x81";
+  WriteBytes(Path("binary.ini"), QByteArray(kBinary, sizeof kBinary - 1));
   WriteBytes(Path("truncated.ini"), "[Defaults]\nHide Temp 0=1\nHide Te");
   ASSERT_TRUE(QDir().mkdir(Path("folder.ini")));
   for (const char* name : {"binary.ini", "truncated.ini", "folder.ini", "missing.ini"}) {
