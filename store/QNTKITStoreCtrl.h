@@ -120,6 +120,22 @@ class TQNTStoreCtrl : public QObject {
   /// when that fails; the storage is closed all the same).
   void CloseStorage();
   bool Opened() const { return fOpened; }
+  /// Runs `work` between OpenStorage and CloseStorage, closing also when `work` raises (then its
+  /// exception propagates, not one from closing).
+  template <class F>
+  void WithStorage(F&& work) {
+    OpenStorage();
+    try {
+      work();
+    } catch (...) {
+      try {
+        CloseStorage();
+      } catch (...) {
+      }
+      throw;
+    }
+    CloseStorage();
+  }
   /// The expanded section that reads and writes use.
   const QString& Section() const { return fSection; }
   /// The file behind the open storage object, or empty text.

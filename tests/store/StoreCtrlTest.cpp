@@ -291,6 +291,23 @@ TEST_F(StoreCtrlTest, RegistryKindWritesItsFileWhenClosedAndCreatesTheKey) {
   EXPECT_EQ(ReadBytes(file), "[Defaults]\nHide Temp 0=1\nHide Temp 1=1\n");
 }
 
+TEST_F(StoreCtrlTest, WithStorageClosesAlsoWhenTheWorkRaises) {
+  auto store = MakeStore(eriRegistry);
+  store->WithStorage([&] {
+    EXPECT_TRUE(store->Opened());
+    store->WriteInteger("x", 1);
+  });
+  EXPECT_FALSE(store->Opened());
+  EXPECT_EQ(ReadBytes(store->RegistryFile()), "[Defaults]\nx=1\n");
+  EXPECT_THROW(store->WithStorage([&] {
+    store->WriteInteger("x", 2);
+    throw std::runtime_error("work failed");
+  }),
+               std::runtime_error);
+  EXPECT_FALSE(store->Opened());
+  EXPECT_EQ(ReadBytes(store->RegistryFile()), "[Defaults]\nx=2\n");  // closing wrote what was done
+}
+
 TEST_F(StoreCtrlTest, OpeningCreatesOneMissingFolderLevel) {
   auto store = MakeStore(eriIniFile, "new/s.ini");
   store->WriteInteger("x", 1);
