@@ -220,6 +220,10 @@ void TQNTStoreCtrl::UpdateFile() {
   if (fReg) fReg->UpdateFile();
 }
 
+bool TQNTStoreCtrl::IsRealKind() const {
+  return fRegIniType == eriRegistry || fRegIniType == eriIniFile || fRegIniType == eriBufferedIniFile;
+}
+
 TQNTCustomIniFile* TQNTStoreCtrl::Storage() {
   if (!fOpened) OpenStorage();
   switch (fRegIniType) {
@@ -234,7 +238,8 @@ TQNTCustomIniFile* TQNTStoreCtrl::Storage() {
 
 QString TQNTStoreCtrl::ReadString(const QString& ident, const QString& defaultValue) {
   TQNTCustomIniFile* s = Storage();
-  return s != nullptr ? s->ReadString(fSection, ident, defaultValue) : QString();
+  if (s != nullptr) return s->ReadString(fSection, ident, defaultValue);
+  return IsRealKind() ? defaultValue : QString();
 }
 
 void TQNTStoreCtrl::WriteString(const QString& ident, const QString& value) {
@@ -243,7 +248,7 @@ void TQNTStoreCtrl::WriteString(const QString& ident, const QString& value) {
 
 bool TQNTStoreCtrl::ReadBoolean(const QString& ident, bool defaultValue) {
   TQNTCustomIniFile* s = Storage();
-  if (s == nullptr) return false;
+  if (s == nullptr) return IsRealKind() && defaultValue;
   return IntegerOf(s->ReadString(fSection, ident, QString()), defaultValue ? 1 : 0) != 0;
 }
 
@@ -336,6 +341,24 @@ TDateTime TQNTStoreCtrl::ReadTime(const QString& ident, TDateTime defaultValue) 
 
 QString TQNTStoreCtrl::NumberedIdent(const QString& prefix, int number) {
   return prefix + QString::number(number);
+}
+
+std::optional<QList<bool>> TQNTStoreCtrl::ReadFlagList(const QString& prefix, int count) {
+  if (fRegIniType == eriNeither) return std::nullopt;
+  QList<bool> flags;
+  flags.reserve(std::max(count, 0));
+  WithStorage([&] {
+    for (int n = 0; n < count; ++n) flags << ReadBoolean(NumberedIdent(prefix, n), false);
+  });
+  return flags;
+}
+
+void TQNTStoreCtrl::WriteFlagList(const QString& prefix, const QList<bool>& flags) {
+  if (fRegIniType == eriNeither) return;
+  WithStorage([&] {
+    for (qsizetype n = 0; n < flags.size(); ++n)
+      WriteBoolean(NumberedIdent(prefix, static_cast<int>(n)), flags[n]);
+  });
 }
 
 void TQNTStoreCtrl::ReadCustomColors() {

@@ -24,6 +24,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "kit/QNTKITTypes.h"
 #include "store/QNTKITDateText.h"
@@ -144,8 +145,9 @@ class TQNTStoreCtrl : public QObject {
   void UpdateFile();
 
   // ---- Reads and writes (in the current section; each opens the storage first when it is not open).
-  // Without a storage object (kind eriNeither, an empty path or section, an unknown placeholder)
-  // ReadString gives empty text, ReadBoolean False, the others their default, and writes do nothing.
+  // With kind eriNeither ReadString gives empty text, ReadBoolean False, the others their default,
+  // and writes do nothing. A real kind without a storage object (an empty path or section, a path
+  // beginning with an unknown placeholder) writes nothing either, and every read gives its default.
   QString ReadString(const QString& ident, const QString& defaultValue);
   void WriteString(const QString& ident, const QString& value);
   bool ReadBoolean(const QString& ident, bool defaultValue);
@@ -186,6 +188,15 @@ class TQNTStoreCtrl : public QObject {
   /// An ident made of a prefix and a plain decimal number ("Hide Temp " and 3 give "Hide Temp 3").
   static QString NumberedIdent(const QString& prefix, int number);
 
+  // ---- Numbered flags (a convertor's hidden units: "Hide Temp 0" ... "Hide Temp 7")
+  /// Reads the Boolean idents NumberedIdent(prefix, 0 ... count - 1) between OpenStorage and
+  /// CloseStorage (closing also on error); a missing ident reads as False. With kind eriNeither the
+  /// storage is not opened and the result is empty: the caller keeps what it has.
+  std::optional<QList<bool>> ReadFlagList(const QString& prefix, int count);
+  /// Writes every flag, set or not, under the same idents, between OpenStorage and CloseStorage.
+  /// Nothing happens with kind eriNeither.
+  void WriteFlagList(const QString& prefix, const QList<bool>& flags);
+
  private:
   struct TListener {
     QPointer<QObject> object;
@@ -194,6 +205,7 @@ class TQNTStoreCtrl : public QObject {
 
   /// The storage object reads and writes go through (opening it first), or null.
   TQNTCustomIniFile* Storage();
+  bool IsRealKind() const;
   void RecomputeSection();
   /// Writes back and frees every held storage object (the kind is about to change).
   void ReleaseStorage();

@@ -109,8 +109,24 @@ TEST(IniDocument, RefusesNamesAndValuesThatWouldNotReadBack) {
 TEST(IniDocument, AnyBytesReadBackUnchangedAndTakeAWriteWithoutLosingOtherKeys) {
   // Random texts built from INI-ish pieces and raw bytes: parsing and writing back is the identity,
   // and one write changes the value of that ident only.
-  const QByteArray pieces[] = {"[A]", "[b]", "[", "]", "x", "y", "=", "1", " ", ";", "\n", "\r\n", "\r",
-                               "\xEF\xBB\xBF", QByteArray(1, '\0'), "\xFF", "\xD0\x9F", "Hide Temp 0"};
+  const QByteArray pieces[] = {"[A]",
+                               "[b]",
+                               "[",
+                               "]",
+                               "x",
+                               "y",
+                               "=",
+                               "1",
+                               " ",
+                               ";",
+                               "\n",
+                               "\r\n",
+                               "\r",
+                               "\xEF\xBB\xBF",
+                               QByteArray(1, '\0'),
+                               "\xFF",
+                               "\xD0\x9F",
+                               "Hide Temp 0"};
   std::mt19937 random(20240305);
   for (int round = 0; round < 3000; ++round) {
     QByteArray bytes;
@@ -129,7 +145,8 @@ TEST(IniDocument, AnyBytesReadBackUnchangedAndTakeAWriteWithoutLosingOtherKeys) 
     ASSERT_EQ(again.Value(section, ident), QString("new value")) << round;
     for (const auto& [key, value] : others) {
       const QString s = key.section(u'\x01', 0, 0), i = key.section(u'\x01', 1);
-      if (s.compare(section, Qt::CaseInsensitive) == 0 && i.compare(ident, Qt::CaseInsensitive) == 0) continue;
+      if (s.compare(section, Qt::CaseInsensitive) == 0 && i.compare(ident, Qt::CaseInsensitive) == 0)
+        continue;
       ASSERT_EQ(again.Value(s, i), value) << round << " " << key.toStdString();
     }
   }
@@ -173,7 +190,9 @@ TEST_F(IniFileTest, BufferedWritesReachTheFileOnlyThroughUpdateFile) {
 }
 
 TEST_F(IniFileTest, UnreadableBinaryAndTruncatedFilesReadAsDefaults) {
-  static const char kBinary[] = "\x7F" "ELF\x02\x01\x01\x00\x00\x00[\xFF\xFE]\x00=\x00\n\x80\x81";
+  static const char kBinary[] =
+      "\x7F"
+      "ELF\x02\x01\x01\x00\x00\x00[\xFF\xFE]\x00=\x00\n\x80\x81";
   WriteBytes(Path("binary.ini"), QByteArray(kBinary, sizeof kBinary - 1));
   WriteBytes(Path("truncated.ini"), "[Defaults]\nHide Temp 0=1\nHide Te");
   ASSERT_TRUE(QDir().mkdir(Path("folder.ini")));

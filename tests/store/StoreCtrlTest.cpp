@@ -6,6 +6,7 @@
 #include <climits>
 #include <cmath>
 
+#include "store/QNTKITIniFile.h"
 #include "tests/store/StoreFixture.h"
 
 namespace qnt::test {
@@ -51,8 +52,14 @@ void ExpectNoStorage(TQNTStoreCtrl& store, const std::string& what) {
   SCOPED_TRACE(what);
   store.OpenStorage();
   EXPECT_FALSE(store.Opened());
-  EXPECT_EQ(store.ReadString("x", "default"), "");
-  EXPECT_FALSE(store.ReadBoolean("x", true));
+  if (store.RegIniType() == eriNeither) {  // fixed results
+    EXPECT_EQ(store.ReadString("x", "default"), "");
+    EXPECT_FALSE(store.ReadBoolean("x", true));
+  } else {  // a real kind that could not open: the caller's defaults
+    EXPECT_EQ(store.ReadString("x", "default"), "default");
+    EXPECT_TRUE(store.ReadBoolean("x", true));
+  }
+  EXPECT_FALSE(store.ReadBoolean("x", false));
   EXPECT_EQ(store.ReadInteger("x", 7), 7);
   EXPECT_EQ(store.ReadColor("x", clRed), clRed);
   EXPECT_EQ(store.ReadFloat("x", 2.5), 2.5);
@@ -227,8 +234,47 @@ TEST_P(StoreKindTest, NamesAndValuesTheFileCannotHoldRaiseAndChangeNothing) {
   EXPECT_EQ(ReadBytes(file), before);
 }
 
+TEST_P(StoreKindTest, FlagListsWriteEveryKeyAndReadBack) {
+  QList<bool> flags(69, false);
+  flags[0] = flags[7] = flags[68] = true;
+  QString file;
+  {
+    auto store = MakeStore(GetParam());
+    file = FileOf(*store);
+    store->WriteFlagList("Hide Dist ", flags);
+    EXPECT_FALSE(store->Opened());
+  }
+  const TQNTIniDocument doc = TQNTIniDocument::Parse(ReadBytes(file));
+  QStringList expected;
+  for (int n = 0; n < 69; ++n) expected << "Hide Dist " + QString::number(n);
+  EXPECT_EQ(doc.Idents("Defaults"), expected);
+  EXPECT_EQ(doc.Value("Defaults", "Hide Dist 7"), QString("1"));
+  EXPECT_EQ(doc.Value("Defaults", "Hide Dist 8"), QString("0"));
+
+  auto store = MakeStore(GetParam());
+  EXPECT_EQ(store->ReadFlagList("Hide Dist ", 69), flags);
+  EXPECT_FALSE(store->Opened());
+  // Units the file does not know yet read as shown.
+  const auto more = store->ReadFlagList("Hide Dist ", 71);
+  ASSERT_TRUE(more.has_value());
+  EXPECT_EQ(more->mid(0, 69), flags);
+  EXPECT_FALSE(more->at(69) || more->at(70));
+  EXPECT_EQ(store->ReadFlagList("Hide Temp ", 8), QList<bool>(8, false));
+}
+
 INSTANTIATE_TEST_SUITE_P(Kinds, StoreKindTest, ::testing::ValuesIn(kRealKinds),
                          [](const auto& info) { return KindName(info.param); });
+
+TEST_F(StoreCtrlTest, FlagListsDoNothingWithoutStorage) {
+  TQNTStoreCtrl store;
+  EXPECT_EQ(store.ReadFlagList("Hide Temp ", 8), std::nullopt);
+  store.WriteFlagList("Hide Temp ", QList<bool>(8, true));
+  EXPECT_FALSE(store.Opened());
+  auto noFile = MakeStore(eriIniFile);
+  noFile->SetIniFile("");
+  EXPECT_EQ(noFile->ReadFlagList("Hide Temp ", 2), QList<bool>({false, false}));  // each flag's default
+  EXPECT_TRUE(QDir(fDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+}
 
 // ---- Kind by kind
 
