@@ -206,7 +206,7 @@ TQNTFileRead ReadIniBytes(const QString& fileName, QByteArray& bytes) {
   if (!info.isFile() || info.size() > kMaxIniFileSize) return TQNTFileRead::Unreadable;
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly)) return TQNTFileRead::Unreadable;
-  bytes = file.read(kMaxIniFileSize + 1);
+  bytes = file.readAll();  // the size was checked above; a file that grew meanwhile is checked below
   if (bytes.size() > kMaxIniFileSize || file.error() != QFileDevice::NoError) {
     bytes.clear();
     return TQNTFileRead::Unreadable;
