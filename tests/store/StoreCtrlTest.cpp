@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 #include <climits>
 #include <cmath>
 
@@ -292,6 +293,23 @@ TEST_F(StoreCtrlTest, IniFileKindWithTheDefaultPathWritesQntkitIniInTheProgramFo
     EXPECT_EQ(ReadBytes(file), "[Defaults]\nHide Temp 0=1\n");  // at once, before the store goes
   }
   QFile::remove(file);
+}
+
+TEST_F(StoreCtrlTest, AnotherIniReaderUnderstandsTheFile) {
+  {
+    auto store = MakeStore(eriBufferedIniFile);
+    store->WriteBoolean("Hide Temp 0", true);
+    store->WriteBoolean("Hide Temp 1", false);
+    store->WriteString("NullStr", "<пусто>");
+    store->WriteFloat("Memory", 2.5, 15);
+  }
+  // Qt's own INI reader, which shares no code with the store.
+  QSettings other(Path("s.ini"), QSettings::IniFormat);
+  EXPECT_EQ(other.childGroups(), QStringList({"Defaults"}));
+  EXPECT_EQ(other.value("Defaults/Hide Temp 0").toString(), "1");
+  EXPECT_EQ(other.value("Defaults/Hide Temp 1").toString(), "0");
+  EXPECT_EQ(other.value("Defaults/NullStr").toString(), "<пусто>");
+  EXPECT_EQ(other.value("Defaults/Memory").toDouble(), 2.5);
 }
 
 TEST_F(StoreCtrlTest, DirectKindReadsAndWritesTheFileAtOnce) {
