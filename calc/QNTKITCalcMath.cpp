@@ -75,6 +75,19 @@ Extended CheckedPositive(Extended x) {
   return x;
 }
 
+/// log10(x), exact where the answer is a whole number: the library's log10 is within an ulp, which
+/// would show log 1000 as 3.0000000000000000002.
+Extended CommonLog(Extended x) {
+  const Extended r = std::log10(x);
+  const Extended k = std::nearbyint(r);
+  if (k >= 0 && k <= 27) {
+    Extended power = 1;  // 10^k is exact up to 10^27
+    for (int i = 0; i < static_cast<int>(k); ++i) power *= 10;
+    if (power == x) return k;
+  }
+  return r;
+}
+
 Extended NaturalLog(Extended x) {
   if (x < 0) RaiseCalcError(ctFloatInvalid);
   if (x == 0) RaiseCalcError(ctFloatZeroDivide);
@@ -222,8 +235,8 @@ Extended CalcFunctionValue(TQNTCalcFunction f, Extended x, TQNTAngleMode mode) {
       if (!(std::fabs(x) < 1)) RaiseCalcError(ctUndefined);
       return CheckedResult(std::atanh(x));
     // The processor's logarithm instructions compute y * log2(x) with one rounding; log10 and log2
-    // of the library are their faithful counterparts (and exact at powers of ten and of two).
-    case cfLog: return std::log10(CheckedPositive(x));
+    // of the library are their faithful counterparts.
+    case cfLog: return CommonLog(CheckedPositive(x));
     case cfLog2: return std::log2(CheckedPositive(x));
     case cfLn: return NaturalLog(x);
     case cfTenPower: return CheckedResult(std::pow(10.0L, x));
