@@ -63,12 +63,24 @@ bool HasDigit(std::u16string_view s) {
 // ---------------------------------------------------------------------------------------------
 // Construction, guard, notifications.
 
-TQNTCalcEngine::TQNTCalcEngine() : fDisplayValue(u"0") {
+TQNTCalcEngine::TQNTCalcEngine(TBare) : fDisplayValue(u"0") {}
+
+TQNTCalcEngine::TQNTCalcEngine() : TQNTCalcEngine(TBare{}) {
   fOperandStack.resize(kInitialStackLength);
   fOperatorStack.resize(kInitialStackLength);
 }
 
 TQNTCalcEngine::TQNTCalcEngine(TValueOnly) : TQNTCalcEngine() { fValueOnly = true; }
+
+void TQNTCalcEngine::ResetValueOnly() {
+  // Every field back to its initial value (the member initialisers), the stacks keeping their storage.
+  TQNTFloatVector operands = std::move(fOperandStack);
+  std::vector<char16_t> operators = std::move(fOperatorStack);
+  *this = TQNTCalcEngine(TBare{});
+  fOperandStack = std::move(operands);
+  fOperatorStack = std::move(operators);
+  fValueOnly = true;
+}
 
 std::shared_ptr<IQNTCalcEngine> TQNTCalcEngine::Create() { return std::make_shared<TQNTCalcEngine>(); }
 
@@ -223,6 +235,14 @@ Extended TQNTCalcEngine::EntryValue() const {
       return negative ? -v : v;
     }
   }
+  if (!HasDigit(e)) return 0;  // a sign or separator alone reads as (positive) zero
+  const Extended v = ReadEntryText(std::u16string_view(e).substr(i));
+  return negative ? -v : v;
+}
+
+Extended TQNTCalcEngine::ReadEntryText(std::u16string_view e) {
+  const std::size_t n = e.size();
+  std::size_t i = 0;
   const char16_t dec = FormatSettings.DecimalSeparator;
   const char16_t thou = FormatSettings.ThousandSeparator;
   std::u16string mantissa, exponent;
@@ -257,7 +277,7 @@ Extended TQNTCalcEngine::EntryValue() const {
   } catch (const EConvertError&) {
     RaiseCalcError(ctFloatOverflow);  // the only way a well-formed entry fails to read
   }
-  return negative ? -v : v;
+  return v;
 }
 
 Extended TQNTCalcEngine::GetDisplayValue() {
@@ -309,7 +329,10 @@ void TQNTCalcEngine::InputDigit(TQNTZeroToNine Digit) {
   Guarded([&] {
     if (fValue == u"0") fValue.clear();
     AppendToEntry(static_cast<char16_t>(u'0' + Digit));
-    const Extended v = EntryValue();  // a digit that makes the number overflow takes the error path
+    // A nonzero digit in a mantissa of modest length leaves the entry nonzero and finite: nothing to
+    // check. Otherwise read it: a digit that makes the number overflow takes the error path.
+    if (Digit != 0 && fValue.size() < 1000 && fValue.find(u'E') == std::u16string::npos) return;
+    const Extended v = EntryValue();
     if (fValue.find(FormatSettings.DecimalSeparator) == std::u16string::npos && v == 0)
       fValue = !fValue.empty() && fValue.front() == u'-' ? u"-0" : u"0";
   });

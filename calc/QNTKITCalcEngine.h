@@ -305,6 +305,10 @@ class TQNTCalcEngine final : public IQNTCalcEngine {
   /// those of a full engine.
   struct TValueOnly {};
   explicit TQNTCalcEngine(TValueOnly);
+  /// Back to the state of a new value-only engine, keeping the storage of the stacks.
+  void ResetValueOnly();
+  struct TBare {};  // the member initialisers only, stacks without storage
+  explicit TQNTCalcEngine(TBare);
 
   // Families of function keys.
   enum TFamily : std::uint8_t { ffTrig, ffLog, ffRoot, ffPlain };
@@ -328,6 +332,8 @@ class TQNTCalcEngine final : public IQNTCalcEngine {
   void ReplaceTopOperand(Extended x) { fOperandStack[static_cast<std::size_t>(fOperandN)] = x; }
   Extended TopOperand() const { return fOperandStack[static_cast<std::size_t>(fOperandN)]; }
   Extended EntryValue() const;
+  /// The value of an unsigned entry text (mantissa, optional exponent); raises on overflow.
+  [[gnu::noinline]] static Extended ReadEntryText(std::u16string_view text);
   void CheckEntryReadable() const;
   void AppendToEntry(char16_t ch);
   void CommitEntry();

@@ -13,7 +13,13 @@ namespace qnt {
 /// read them, and formatting them would cost more than the evaluation itself.
 class TQNTValueOnlyEngineAccess {
  public:
-  static TQNTCalcEngine Make() { return TQNTCalcEngine(TQNTCalcEngine::TValueOnly{}); }
+  /// This thread's value-only engine, in the state of a new one. Nothing can call back into the
+  /// evaluator while it is in use (it has no handlers), so one per thread serves every evaluation.
+  static TQNTCalcEngine& Fresh() {
+    thread_local TQNTCalcEngine engine{TQNTCalcEngine::TValueOnly{}};
+    engine.ResetValueOnly();
+    return engine;
+  }
 };
 
 namespace {
@@ -220,6 +226,7 @@ class TEngineStateRestorer {
 
 void TokeniseExpression(std::u16string_view Expr, std::u16string& Codes, std::u16string& BadWord) {
   Codes.clear();
+  Codes.reserve(Expr.size() + 2);  // at most one code per character, two for "e" and its digit
   BadWord.clear();
   std::size_t b = 0, e = Expr.size();
   while (b < e && IsBlank(Expr[b])) ++b;
@@ -286,7 +293,7 @@ Extended EvaluateWithEngine(std::u16string_view Expr, IQNTCalcEngine& Engine, Ex
 }
 
 Extended EvaluateExpression(std::u16string_view Expr, TQNTAngleMode Mode, std::u16string& ErrorText) {
-  TQNTCalcEngine engine = TQNTValueOnlyEngineAccess::Make();
+  TQNTCalcEngine& engine = TQNTValueOnlyEngineAccess::Fresh();
   engine.SetBinaryPercent(false);
   return EvaluateWithEngine(Expr, engine, 0, Mode, ErrorText);
 }

@@ -59,6 +59,14 @@ int RunCalc(std::vector<std::string>& args, TCliIo& io) {
   } else {
     // Typed at a terminal, each result appears as soon as its line is read.
     const bool interactive = &io.in == &std::cin && isatty(STDIN_FILENO);
+    // Reading from a stream tied to the output flushes it first: one write per line. Untied while
+    // reading, results go out in large blocks (a terminal still gets each line at once, above).
+    std::ostream* const tied = io.in.tie(nullptr);
+    struct TRetie {
+      std::istream& in;
+      std::ostream* tied;
+      ~TRetie() { in.tie(tied); }
+    } retie{io.in, tied};
     std::string input;
     while (std::getline(io.in, input)) {
       ChompCarriageReturn(input);
