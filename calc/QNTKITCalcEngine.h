@@ -334,7 +334,6 @@ class TQNTCalcEngine final : public IQNTCalcEngine {
   Extended EntryValue() const;
   /// The value of an unsigned entry text (mantissa, optional exponent); raises on overflow.
   [[gnu::noinline]] static Extended ReadEntryText(std::u16string_view text);
-  void CheckEntryReadable() const;
   void AppendToEntry(char16_t ch);
   void CommitEntry();
   void InputOperator(char16_t op);
