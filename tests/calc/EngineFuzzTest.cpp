@@ -20,20 +20,34 @@ class Fuzz {
   explicit Fuzz(std::uint32_t seed) : fRng(seed) {}
 
   Extended RandomValue() {
-    static const Extended kValues[] = {0,      -0.0L,  1,       -1,      0.5L,   1E17L,  -123456789012345678.0L,
-                                       1E-5L,  1E4932L, -1E4932L, 1E-4940L, 3.5L, 1E18L, 9.2233720368547758E18L,
-                                       1E-300L, 12345.678L, 0.125L};
+    static const Extended kValues[] = {
+        0,       -0.0L,      1,        -1,       0.5L, 1E17L, -123456789012345678.0L,
+        1E-5L,   1E4932L,    -1E4932L, 1E-4940L, 3.5L, 1E18L, 9.2233720368547758E18L,
+        1E-300L, 12345.678L, 0.125L};
     switch (Pick(4)) {
       case 0: return kValues[Pick(std::size(kValues))];
       case 1: return static_cast<Extended>(std::uniform_real_distribution<double>(-1E6, 1E6)(fRng));
-      case 2: return std::ldexp(static_cast<Extended>(Pick(1000)) + 0.5L, static_cast<int>(Pick(32000)) - 16000);
+      case 2:
+        return std::ldexp(static_cast<Extended>(Pick(1000)) + 0.5L, static_cast<int>(Pick(32000)) - 16000);
       default: return static_cast<Extended>(static_cast<int>(Pick(200)) - 100);
     }
   }
 
   std::u16string RandomText() {
-    static const char16_t* kTexts[] = {u"12",     u"-3.5",  u"1,234.5", u"1e5000", u"abc", u"", u"(7)",
-                                       u"1.5E-3", u"inf",   u"nan",     u"--",     u"+",   u"9" u"99999999999999999999"};
+    static const char16_t* kTexts[] = {u"12",
+                                       u"-3.5",
+                                       u"1,234.5",
+                                       u"1e5000",
+                                       u"abc",
+                                       u"",
+                                       u"(7)",
+                                       u"1.5E-3",
+                                       u"inf",
+                                       u"nan",
+                                       u"--",
+                                       u"+",
+                                       u"9"
+                                       u"99999999999999999999"};
     if (Pick(3)) return kTexts[Pick(std::size(kTexts))];
     std::u16string s;
     const char16_t alphabet[] = u"0123456789.,-+eE% ()x";
@@ -69,17 +83,37 @@ std::vector<Op> AllOperations() {
   add(3, [](IQNTCalcEngine& e, Fuzz&) { e.InputRightBracket(); });
   add(3, [](IQNTCalcEngine& e, Fuzz&) { e.DoEquals(); });
   add(1, [](IQNTCalcEngine& e, Fuzz&) { e.DoResult(); });
-  for (void (IQNTCalcEngine::*fn)() :
-       {&IQNTCalcEngine::InputPi, &IQNTCalcEngine::InputNaturalConstant, &IQNTCalcEngine::InputGamma,
-        &IQNTCalcEngine::InputGoldenRatio, &IQNTCalcEngine::InputSpeedOfLight, &IQNTCalcEngine::InputGravity,
-        &IQNTCalcEngine::InputRandom, &IQNTCalcEngine::DoInvert, &IQNTCalcEngine::DoSquare,
-        &IQNTCalcEngine::DoSqRoot, &IQNTCalcEngine::DoLog, &IQNTCalcEngine::DoLg2, &IQNTCalcEngine::DoLN,
-        &IQNTCalcEngine::DoSin, &IQNTCalcEngine::DoCos, &IQNTCalcEngine::DoTan, &IQNTCalcEngine::DoAbs,
-        &IQNTCalcEngine::DoFloor, &IQNTCalcEngine::DoCeiling, &IQNTCalcEngine::DoSign, &IQNTCalcEngine::DoGamma,
-        &IQNTCalcEngine::DoLnGamma, &IQNTCalcEngine::MemoryClear, &IQNTCalcEngine::MemoryAdd,
-        &IQNTCalcEngine::MemorySubtract, &IQNTCalcEngine::MemoryRecall, &IQNTCalcEngine::ClearDisplay,
-        &IQNTCalcEngine::ToggleAngleMode, &IQNTCalcEngine::ClearHistory, &IQNTCalcEngine::HistoryStart,
-        &IQNTCalcEngine::PaperLine})
+  for (void (IQNTCalcEngine::*fn)() : {&IQNTCalcEngine::InputPi,
+                                       &IQNTCalcEngine::InputNaturalConstant,
+                                       &IQNTCalcEngine::InputGamma,
+                                       &IQNTCalcEngine::InputGoldenRatio,
+                                       &IQNTCalcEngine::InputSpeedOfLight,
+                                       &IQNTCalcEngine::InputGravity,
+                                       &IQNTCalcEngine::InputRandom,
+                                       &IQNTCalcEngine::DoInvert,
+                                       &IQNTCalcEngine::DoSquare,
+                                       &IQNTCalcEngine::DoSqRoot,
+                                       &IQNTCalcEngine::DoLog,
+                                       &IQNTCalcEngine::DoLg2,
+                                       &IQNTCalcEngine::DoLN,
+                                       &IQNTCalcEngine::DoSin,
+                                       &IQNTCalcEngine::DoCos,
+                                       &IQNTCalcEngine::DoTan,
+                                       &IQNTCalcEngine::DoAbs,
+                                       &IQNTCalcEngine::DoFloor,
+                                       &IQNTCalcEngine::DoCeiling,
+                                       &IQNTCalcEngine::DoSign,
+                                       &IQNTCalcEngine::DoGamma,
+                                       &IQNTCalcEngine::DoLnGamma,
+                                       &IQNTCalcEngine::MemoryClear,
+                                       &IQNTCalcEngine::MemoryAdd,
+                                       &IQNTCalcEngine::MemorySubtract,
+                                       &IQNTCalcEngine::MemoryRecall,
+                                       &IQNTCalcEngine::ClearDisplay,
+                                       &IQNTCalcEngine::ToggleAngleMode,
+                                       &IQNTCalcEngine::ClearHistory,
+                                       &IQNTCalcEngine::HistoryStart,
+                                       &IQNTCalcEngine::PaperLine})
     add(1, [fn](IQNTCalcEngine& e, Fuzz&) { (e.*fn)(); });
   add(3, [](IQNTCalcEngine& e, Fuzz&) { e.DoInv(); });
   add(2, [](IQNTCalcEngine& e, Fuzz&) { e.DoHyp(); });
@@ -90,7 +124,8 @@ std::vector<Op> AllOperations() {
   add(1, [](IQNTCalcEngine& e, Fuzz& f) { e.InputValue(f.RandomValue()); });
   add(1, [](IQNTCalcEngine& e, Fuzz& f) { e.InputString(f.RandomText()); });
   add(1, [](IQNTCalcEngine& e, Fuzz& f) {
-    const Extended special[] = {std::numeric_limits<Extended>::infinity(), std::numeric_limits<Extended>::quiet_NaN(),
+    const Extended special[] = {std::numeric_limits<Extended>::infinity(),
+                                std::numeric_limits<Extended>::quiet_NaN(),
                                 -std::numeric_limits<Extended>::infinity()};
     if (f.Pick(10) == 0) {
       e.InputValue(special[f.Pick(3)]);
@@ -113,16 +148,25 @@ std::vector<Op> AllOperations() {
       case 7: e.SetPrecedence(f.Pick(2)); break;
       case 8: e.SetMemoryHistory(f.Pick(2)); break;
       case 9: e.SetOperatorSameLine(f.Pick(2)); break;
-      case 10: e.SetSciUsage(f.Pick(2)); e.SetSciRange(f.Pick(2)); break;
-      case 11: e.SetSciMin(f.RandomValue()); e.SetSciMax(f.RandomValue()); break;
+      case 10:
+        e.SetSciUsage(f.Pick(2));
+        e.SetSciRange(f.Pick(2));
+        break;
+      case 11:
+        e.SetSciMin(f.RandomValue());
+        e.SetSciMax(f.RandomValue());
+        break;
       case 12: e.SetMaxDisplayLength(static_cast<std::uint8_t>(f.Pick(40))); break;
-      default: e.SetHistoryPosition(static_cast<int>(f.Pick(static_cast<std::size_t>(e.GetHistoryLength()) + 10)) - 5);
+      default:
+        e.SetHistoryPosition(static_cast<int>(f.Pick(static_cast<std::size_t>(e.GetHistoryLength()) + 10)) -
+                             5);
     }
   });
   add(1, [](IQNTCalcEngine& e, Fuzz& f) {
     // Readers of the history, with positions and indexes outside the tape too.
     (void)e.GetNextHistoryEntry();
-    (void)e.GetHistoryEntry(static_cast<std::uint16_t>(f.Pick(static_cast<std::size_t>(e.GetHistoryLength()) + 3)));
+    (void)e.GetHistoryEntry(
+        static_cast<std::uint16_t>(f.Pick(static_cast<std::size_t>(e.GetHistoryLength()) + 3)));
     (void)e.GetLastHistoryEntry();
     (void)e.GetMemoryContents();
     (void)e.GetAngleModeStr();
