@@ -40,10 +40,7 @@ void TQNTBaseNumericEdit::SetCustomThousands(char16_t value) {
   Redisplay(fCustomThousands, value);
 }
 
-void TQNTBaseNumericEdit::SetCustomDecimal(char16_t value) {
-  if (value == fCustomThousands) return;
-  Redisplay(fCustomDecimal, value);
-}
+void TQNTBaseNumericEdit::SetCustomDecimal(char16_t value) { Redisplay(fCustomDecimal, value); }
 
 void TQNTBaseNumericEdit::ClearNullOrSelection() {
   if (fNull) {
@@ -312,7 +309,10 @@ bool TQNTPosFloatEdit::IsAcceptedChar(char16_t key) const {
 }
 
 QString TQNTPosFloatEdit::FormatNumber(Extended value) const {
-  const bool editing = !fReadOnly && hasFocus() && fFullAccuracy && fFullAccuracyEdit;
+  return FormatNumberAs(value, !fReadOnly && hasFocus() && fFullAccuracy && fFullAccuracyEdit);
+}
+
+QString TQNTPosFloatEdit::FormatNumberAs(Extended value, bool editing) const {
   const int decimals = editing ? kMaxDecimals : std::min(fDecimals, kMaxDecimals);
   TQNTGlobalOverride<bool> blank(DefaultBlankWhenZero, BlankWhenZero());
   TQNTGlobalOverride<bool> plus(DefaultShowPosSign, false);
@@ -407,16 +407,20 @@ void TQNTPosFloatEdit::ConvertText() {
   if (fNull) {
     fFloatValue = 0;
   } else if (fFullAccuracy) {
+    // The text is unchanged when it is the value in either form the edit shows it in: with the
+    // decimal places, or (while editing) with all 18 decimals. Either way it keeps every bit.
     const QString shown = FormatNumber(AsScaledFloat());
+    const auto unchanged = [&](const QString& text) {
+      return text == shown || (fFullAccuracyEdit && !fReadOnly && text == FormatNumberAs(AsScaledFloat(), true));
+    };
     if (OnConvert) {
       if (const auto v = ValueOfText(t)) {
         // The handler's value is the shown (scaled) value of the text.
-        if (FormatNumber(*v) != shown) StoreValue(*v * fScale);
+        if (!unchanged(FormatNumber(*v))) StoreValue(*v * fScale);
       }
-    } else if (whole != shown) {
+    } else if (!unchanged(whole)) {
       if (const auto v = ValueOfText(t)) StoreValue(*v * fScale);
     }
-    // An unchanged text keeps the digits beyond those shown.
   } else if (const auto v = ValueOfText(t)) {
     StoreValue(*v * fScale);
   }

@@ -51,7 +51,7 @@ class TQNTBaseNumericEdit : public TQNTBaseEdit {
   /// The own thousand separator; a value equal to the own decimal separator is refused.
   char16_t CustomThousands() const { return fCustomThousands; }
   virtual void SetCustomThousands(char16_t value);
-  /// The own decimal separator; a value equal to the own thousand separator is refused.
+  /// The own decimal separator.
   char16_t CustomDecimal() const { return fCustomDecimal; }
   virtual void SetCustomDecimal(char16_t value);
   /// The decimal and thousand separators the edit reads and writes now.
@@ -191,6 +191,8 @@ class TQNTPosFloatEdit : public TQNTBaseNumericEdit {
 
   /// The value as the edit shows it (decimals, groups, sign, comparison prefix).
   QString FormatNumber(Extended value) const;
+  /// The value as the edit shows it with its decimal places, or while editing with all 18 decimals.
+  QString FormatNumberAs(Extended value, bool editing) const;
 
  protected:
   bool IsAcceptedChar(char16_t key) const override;
