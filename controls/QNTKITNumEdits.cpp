@@ -190,10 +190,7 @@ bool TQNTPosEdit::IsAcceptedChar(char16_t key) const {
   return fAllowThouSepInput && key == ThousandInForce();
 }
 
-bool TQNTPosEdit::TextOverflows() {
-  if (fNull) return false;
-  const TOwnSeparators scope(*this);
-  const std::u16string t = StripThousandSeparators(Text().toStdU16String(), true);
+bool TQNTPosEdit::TextOverflows(const std::u16string& t) const {
   std::size_t i = !t.empty() && (t[0] == u'+' || t[0] == u'-') ? 1 : 0;
   if (i == t.size()) return false;
   for (std::size_t k = i; k < t.size(); ++k)
@@ -212,8 +209,10 @@ void TQNTPosEdit::ConvertText() {
       fIntValue = 0;
     } else if (const auto v = ParseInt64Text(t)) {
       fIntValue = *v;
-    } else if (TextOverflows()) {
-      fIntValue = 0;  // digits beyond 64 bits read as 0; the spin edit clamps them to its bounds instead
+    } else if (TextOverflows(t)) {
+      // Digits beyond 64 bits read as the largest value of their sign, never as 0: a bound check or a
+      // spin edit then sees a value beyond its bounds.
+      fIntValue = t[0] == u'-' ? std::numeric_limits<std::int64_t>::min() : std::numeric_limits<std::int64_t>::max();
     } else if (fCheckforErrors) {
       // Text that is no integer (pasted letters, say) is reported instead of silently becoming 0.
       throw EConvertError(FormatMessage(KitText(ktInvalidInteger), typed.toStdU16String()));
@@ -228,6 +227,10 @@ void TQNTPosEdit::RefreshDisplay() {
     TQNTBaseEdit::RefreshDisplay();
     return;
   }
+  SetText(FormattedValue());
+}
+
+QString TQNTPosEdit::FormattedValue() const {
   QString shown;
   {
     TQNTGlobalOverride<bool> blank(DefaultBlankWhenZero, BlankWhenZero());
@@ -249,7 +252,7 @@ void TQNTPosEdit::RefreshDisplay() {
     }
     shown = Q(t);
   }
-  SetText(shown);
+  return shown;
 }
 
 void TQNTPosEdit::ValidateBounds() {

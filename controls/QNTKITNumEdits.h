@@ -128,8 +128,8 @@ class TQNTPosEdit : public TQNTBaseNumericEdit {
   void SetBoundLower(std::int32_t value) { fBoundLower = value; }
   std::int32_t BoundUpper() const { return fBoundUpper; }
   void SetBoundUpper(std::int32_t value) { fBoundUpper = value; }
-  /// Whether the text is a run of digits too long for 64 bits (it reads as 0).
-  bool TextOverflows();
+  /// The text the edit shows for its value now.
+  QString FormattedValue() const;
 
  protected:
   bool IsAcceptedChar(char16_t key) const override;
@@ -138,6 +138,9 @@ class TQNTPosEdit : public TQNTBaseNumericEdit {
   void ValidateBounds() override;
 
  private:
+  /// Whether the text is a signed run of digits too long for 64 bits.
+  bool TextOverflows(const std::u16string& stripped) const;
+
   std::int32_t fBoundLower = 0;
   std::int32_t fBoundUpper = 0;
 };

@@ -174,9 +174,9 @@ TQNTPosSpinEdit::TQNTPosSpinEdit(QWidget* parent) : TQNTCustomBtnPanel(parent) {
   fDownBtn->SetInterval(fInterval);
   connect(fDownBtn, &QToolButton::clicked, this, [this] { Guarded(this, [this] { Stepped(false, fDownBtn); }); });
 
-  // The hosted edit takes the focus and the Tab stops for the panel.
+  // The hosted edit takes the focus and the Tab stops for the panel. (The panel keeps Qt's NoFocus:
+  // setting a policy on a panel with a focus proxy would set it on the edit.)
   setFocusProxy(fValueEdit);
-  setFocusPolicy(Qt::NoFocus);
   resize(87, 21);
   LayoutParts();
   Redraw();
@@ -201,19 +201,11 @@ TQNTPosSpinEdit::~TQNTPosSpinEdit() {
   fDownBtn->disconnect(this);
 }
 
-std::int64_t TQNTPosSpinEdit::TypedValue() {
-  const std::int64_t v = fValueEdit->AsInt64();
-  if (fValueEdit->TextOverflows()) {
-    const QString t = fValueEdit->Text().trimmed();
-    return t.startsWith(u'-') ? std::numeric_limits<std::int64_t>::min() : std::numeric_limits<std::int64_t>::max();
-  }
-  return v;
-}
+std::int64_t TQNTPosSpinEdit::TypedValue() { return fValueEdit->AsInt64(); }
 
 void TQNTPosSpinEdit::WriteValue(std::int64_t value) {
-  const bool overflowing = fValueEdit->TextOverflows();
   fValueEdit->SetAsInt64(value);
-  if (overflowing) fValueEdit->Display();  // the text showed more digits than the value holds
+  if (fValueEdit->text() != fValueEdit->FormattedValue()) fValueEdit->Display();
 }
 
 std::uint32_t TQNTPosSpinEdit::Value() {

@@ -262,7 +262,7 @@ class TQNTPosSpinEdit : public TQNTCustomBtnPanel {
   void DoColorSetChange() override;
 
  private:
-  /// The typed value at full width: digits beyond 64 bits count as above every bound.
+  /// The typed value at full width (digits beyond 64 bits read as the largest value).
   std::int64_t TypedValue();
   void WriteValue(std::int64_t value);
   void LayoutParts();
