@@ -342,6 +342,10 @@ void TQNTPosSpinEdit::LayoutParts() {
   fDownBtn->setGeometry(editWidth, upHeight, fDownBtn->width(), downHeight);
 }
 
+QSize TQNTPosSpinEdit::sizeHint() const {
+  return QSize(87, fAutoSize ? fValueEdit->sizeHint().height() : fHeight);
+}
+
 void TQNTPosSpinEdit::resizeEvent(QResizeEvent* event) {
   TQNTCustomBtnPanel::resizeEvent(event);
   Guarded(this, [this] { LayoutParts(); });

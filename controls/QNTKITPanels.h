@@ -243,6 +243,10 @@ class TQNTPosSpinEdit : public TQNTCustomBtnPanel {
   /// Whether the hosted edit has the focus.
   bool Focused() const { return fValueEdit->hasFocus(); }
 
+  /// The spin edit's natural size: 87 wide, as high as its edit.
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override { return sizeHint(); }
+
   /// One step up or down, as a button click or an arrow key does.
   void StepUp();
   void StepDown();
