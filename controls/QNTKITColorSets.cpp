@@ -18,34 +18,36 @@ QColor ColorToQColor(TColor color) {
   if (!IsSystemColor(color)) return QColor(ColorRed(color), ColorGreen(color), ColorBlue(color));
   const QPalette pal = QGuiApplication::palette();
   switch (SystemColorIndex(color)) {
-    case 0: return pal.color(QPalette::Mid);                  // clScrollBar
-    case 1: return QColor(0x3A, 0x6E, 0xA5);                  // clBackground: the desktop, no palette role
+    case 0: return pal.color(QPalette::Mid);  // clScrollBar
+    case 1: return QColor(0x3A, 0x6E, 0xA5);  // clBackground: the desktop, no palette role
     case 2: return pal.color(QPalette::Active, QPalette::Highlight);    // clActiveCaption
     case 3: return pal.color(QPalette::Inactive, QPalette::Highlight);  // clInactiveCaption
-    case 4: return pal.color(QPalette::Window);               // clMenu
-    case 5: return pal.color(QPalette::Base);                 // clWindow
-    case 6: return pal.color(QPalette::Shadow);               // clWindowFrame
-    case 7: return pal.color(QPalette::WindowText);           // clMenuText
-    case 8: return pal.color(QPalette::Text);                 // clWindowText
-    case 9: return pal.color(QPalette::HighlightedText);      // clCaptionText
-    case 10: case 11: return pal.color(QPalette::Mid);        // clActiveBorder, clInactiveBorder
-    case 12: return pal.color(QPalette::Dark);                // clAppWorkSpace
-    case 13: return pal.color(QPalette::Highlight);           // clHighlight
-    case 14: return pal.color(QPalette::HighlightedText);     // clHighlightText
-    case 15: return pal.color(QPalette::Button);              // clBtnFace
-    case 16: return pal.color(QPalette::Dark);                // clBtnShadow
+    case 4: return pal.color(QPalette::Window);                         // clMenu
+    case 5: return pal.color(QPalette::Base);                           // clWindow
+    case 6: return pal.color(QPalette::Shadow);                         // clWindowFrame
+    case 7: return pal.color(QPalette::WindowText);                     // clMenuText
+    case 8: return pal.color(QPalette::Text);                           // clWindowText
+    case 9: return pal.color(QPalette::HighlightedText);                // clCaptionText
+    case 10:
+    case 11: return pal.color(QPalette::Mid);                       // clActiveBorder, clInactiveBorder
+    case 12: return pal.color(QPalette::Dark);                      // clAppWorkSpace
+    case 13: return pal.color(QPalette::Highlight);                 // clHighlight
+    case 14: return pal.color(QPalette::HighlightedText);           // clHighlightText
+    case 15: return pal.color(QPalette::Button);                    // clBtnFace
+    case 16: return pal.color(QPalette::Dark);                      // clBtnShadow
     case 17: return pal.color(QPalette::Disabled, QPalette::Text);  // clGrayText
-    case 18: return pal.color(QPalette::ButtonText);          // clBtnText
+    case 18: return pal.color(QPalette::ButtonText);                // clBtnText
     case 19: return pal.color(QPalette::Inactive, QPalette::HighlightedText);  // clInactiveCaptionText
-    case 20: return pal.color(QPalette::Light);               // clBtnHighlight
-    case 21: return pal.color(QPalette::Shadow);              // cl3DDkShadow
-    case 22: return pal.color(QPalette::Midlight);            // cl3DLight
-    case 23: return pal.color(QPalette::ToolTipText);         // clInfoText
-    case 24: return pal.color(QPalette::ToolTipBase);         // clInfoBk
-    case 26: return pal.color(QPalette::Link);                // clHotLight
-    case 27: case 28: return pal.color(QPalette::Highlight);  // gradient captions
-    case 29: return pal.color(QPalette::Highlight);           // clMenuHighlight
-    case 30: return pal.color(QPalette::Window);              // clMenuBar
+    case 20: return pal.color(QPalette::Light);                                // clBtnHighlight
+    case 21: return pal.color(QPalette::Shadow);                               // cl3DDkShadow
+    case 22: return pal.color(QPalette::Midlight);                             // cl3DLight
+    case 23: return pal.color(QPalette::ToolTipText);                          // clInfoText
+    case 24: return pal.color(QPalette::ToolTipBase);                          // clInfoBk
+    case 26: return pal.color(QPalette::Link);                                 // clHotLight
+    case 27:
+    case 28: return pal.color(QPalette::Highlight);  // gradient captions
+    case 29: return pal.color(QPalette::Highlight);  // clMenuHighlight
+    case 30: return pal.color(QPalette::Window);     // clMenuBar
     default: return pal.color(QPalette::Window);
   }
 }
@@ -158,8 +160,8 @@ void TQNTColorSet::NotifyParentFont() {
 }
 
 TColor TQNTColorSet::FrameRule(TColor base, TColor focus, TColor hot, TColor disabled, TColor defBase,
-                               TColor defFocus, TColor defHot, TColor defDisabled, bool readOnly, bool enabled,
-                               bool focusShown, bool hotShown) {
+                               TColor defFocus, TColor defHot, TColor defDisabled, bool readOnly,
+                               bool enabled, bool focusShown, bool hotShown) {
   if (base == clNone) {
     base = focus;
     if (base == clNone)
@@ -178,8 +180,8 @@ TColor TQNTColorSet::FrameRule(TColor base, TColor focus, TColor hot, TColor dis
 
 TColor TQNTColorSet::GetFrameColor(bool readOnly, bool enabled, bool focused, bool hot) const {
   return FrameRule(fBorderColor, fBorderFocusColor, fBorderHotColor, fBorderDisabledColor, DefaultBorderColor,
-                   DefaultBorderFocusColor, DefaultBorderHotColor, DefaultBorderDisabledColor, readOnly, enabled,
-                   FocusShown(focused), HotShown(hot));
+                   DefaultBorderFocusColor, DefaultBorderHotColor, DefaultBorderDisabledColor, readOnly,
+                   enabled, FocusShown(focused), HotShown(hot));
 }
 
 TColor TQNTColorSet::GetFocusFrameColor() const {
@@ -228,8 +230,8 @@ void TQNTBaseStartEditColorSet::SetColor_Defaults() {
   TQNTColorSet::SetColor_Defaults();
 }
 
-void TQNTBaseStartEditColorSet::GetEditColor(bool readOnly, bool enabled, bool focused, bool hot, bool special,
-                                             TColor& editColor) const {
+void TQNTBaseStartEditColorSet::GetEditColor(bool readOnly, bool enabled, bool focused, bool hot,
+                                             bool special, TColor& editColor) const {
   Apply(special ? fRWSpecialColor : fRWColor, DefaultRWColor, editColor);
   if (!enabled)
     Apply(fDisabledColor, DefaultDisabledColor, editColor);
@@ -315,8 +317,8 @@ void TQNTBaseEditColorSet::GetColorStates(bool enabled, bool readOnly, bool inFo
   }
 }
 
-void TQNTBaseEditColorSet::PaintFlatFrame(QPainter& painter, QRect r, bool lineStyle, bool readOnly, bool enabled,
-                                          bool focused, bool hot, TColor color) const {
+void TQNTBaseEditColorSet::PaintFlatFrame(QPainter& painter, QRect r, bool lineStyle, bool readOnly,
+                                          bool enabled, bool focused, bool hot, TColor color) const {
   const QColor background = ColorToQColor(color);
   const QColor frame = ColorToQColor(GetFrameColor(readOnly, enabled, focused, hot));
   if (lineStyle) {
@@ -407,8 +409,8 @@ void TQNTEditColorSet::SetLineEdit(bool value) {
   Change(fLineEdit, value, true);
 }
 
-void TQNTEditColorSet::GetNumericColorStates(bool enabled, bool readOnly, bool inFocus, bool hot, bool special,
-                                             int sign, TColor& color, TColor& fontColor,
+void TQNTEditColorSet::GetNumericColorStates(bool enabled, bool readOnly, bool inFocus, bool hot,
+                                             bool special, int sign, TColor& color, TColor& fontColor,
                                              TFontStyles& fontStyle) const {
   GetColorStates(enabled, readOnly, inFocus, hot, special, color, fontColor, fontStyle);
   if (!fNumDiff) return;
@@ -548,8 +550,8 @@ void TQNTCompleteColorSet::GetMarkColor(bool readOnly, bool enabled, bool focuse
     Apply(fMarkHotColor, DefaultMarkHotColor, markColor);
 }
 
-void TQNTCompleteColorSet::GetItemColor(bool readOnly, bool enabled, bool focused, bool hot, TColor& itemColor,
-                                        TFontStyles& itemFontStyle) const {
+void TQNTCompleteColorSet::GetItemColor(bool readOnly, bool enabled, bool focused, bool hot,
+                                        TColor& itemColor, TFontStyles& itemFontStyle) const {
   // clDefault in the read-write item colour resolves to the item's own global, as every other rule does.
   Apply(fItemRWColor, DefaultItemRWColor, itemColor);
   itemFontStyle = fItemRWFontStyle;

@@ -111,9 +111,9 @@ class TQNTColorSet {
   bool FocusShown(bool focused) const { return focused && fShowFocus; }
   bool HotShown(bool hot) const { return hot && fHotTracking; }
   /// The frame rule shared by the border and box-frame colours.
-  static TColor FrameRule(TColor base, TColor focus, TColor hot, TColor disabled, TColor defBase, TColor defFocus,
-                          TColor defHot, TColor defDisabled, bool readOnly, bool enabled, bool focusShown,
-                          bool hotShown);
+  static TColor FrameRule(TColor base, TColor focus, TColor hot, TColor disabled, TColor defBase,
+                          TColor defFocus, TColor defHot, TColor defDisabled, bool readOnly, bool enabled,
+                          bool focusShown, bool hotShown);
 
   bool fUpdating = false;
   int fBorderSize = 1;
@@ -138,7 +138,8 @@ class TQNTBaseStartEditColorSet : public TQNTColorSet {
 
   /// The background for a state. EditColor is preset by the caller and only overwritten where a rule
   /// assigns it (clNone leaves it).
-  void GetEditColor(bool readOnly, bool enabled, bool focused, bool hot, bool special, TColor& editColor) const;
+  void GetEditColor(bool readOnly, bool enabled, bool focused, bool hot, bool special,
+                    TColor& editColor) const;
 
   TColor HotColor() const { return fHotColor; }
   void SetHotColor(TColor value) { Change(fHotColor, value); }
@@ -184,8 +185,8 @@ class TQNTBaseEditColorSet : public TQNTBaseStartEditColorSet {
 
   /// Frames a combo box like FlattenControl and paints the drop-down button area (not when themed
   /// combos are asked for: themes count as active on this platform).
-  void FlattenComboControl(QPainter& painter, const QRect& rect, bool simpleStyle, int buttonWidth, bool readOnly,
-                           bool enabled, bool focused, bool hot, TColor color) const;
+  void FlattenComboControl(QPainter& painter, const QRect& rect, bool simpleStyle, int buttonWidth,
+                           bool readOnly, bool enabled, bool focused, bool hot, TColor color) const;
 
   TColor HotFontColor() const { return fHotFontColor; }
   void SetHotFontColor(TColor value) { Change(fHotFontColor, value); }
@@ -223,8 +224,8 @@ class TQNTBaseEditColorSet : public TQNTBaseStartEditColorSet {
  protected:
   /// Frames rect in the state's frame colour (BorderSize pixels, or only a bottom line when lineStyle),
   /// then a ring in the background colour.
-  void PaintFlatFrame(QPainter& painter, QRect rect, bool lineStyle, bool readOnly, bool enabled, bool focused,
-                      bool hot, TColor color) const;
+  void PaintFlatFrame(QPainter& painter, QRect rect, bool lineStyle, bool readOnly, bool enabled,
+                      bool focused, bool hot, TColor color) const;
 
  private:
   void LoadOwnDefaults();
@@ -253,8 +254,8 @@ class TQNTEditColorSet : public TQNTBaseEditColorSet {
 
   /// Paints the flat border over the whole control rectangle: BorderSize pixels in the state's frame
   /// colour (or, with LineEdit, only a line along the bottom), then a ring in the background colour.
-  void FlattenControl(QPainter& painter, const QRect& rect, bool readOnly, bool enabled, bool focused, bool hot,
-                      TColor color) const;
+  void FlattenControl(QPainter& painter, const QRect& rect, bool readOnly, bool enabled, bool focused,
+                      bool hot, TColor color) const;
 
   bool FlatBtns() const { return fFlatBtns; }
   virtual void SetFlatBtns(bool value) { Change(fFlatBtns, value, true); }

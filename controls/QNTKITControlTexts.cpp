@@ -12,9 +12,11 @@ namespace {
 constexpr TQNTTextRow kControlTexts[] = {
     /* ctValueNotAcceptable */ {u"Your entered Value is not acceptable!", {}},
     /* ctBelowLowerBound    */
-    {u"Введенное вами значение ниже приемлемого предела ", u"Your entered value is below the acceptable limit "},
+    {u"Введенное вами значение ниже приемлемого предела ",
+     u"Your entered value is below the acceptable limit "},
     /* ctAboveUpperBound    */
-    {u"Введенное вами значение выше приемлемого предела ", u"Your entered value is above the acceptable limit "},
+    {u"Введенное вами значение выше приемлемого предела ",
+     u"Your entered value is above the acceptable limit "},
 };
 static_assert(std::size(kControlTexts) == ctControlTextCount);
 

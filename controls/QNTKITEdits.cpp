@@ -124,7 +124,8 @@ void TQNTCustomStartEdit::AdjustHeight() {
 }
 
 QString TQNTCustomStartEdit::NullStr() const {
-  if (UsesPreferences(Preferences(), fUIUsage, eutBlank_Null)) return QString::fromStdU16String(fUICtrl->NullStr());
+  if (UsesPreferences(Preferences(), fUIUsage, eutBlank_Null))
+    return QString::fromStdU16String(fUICtrl->NullStr());
   return fNullStr;
 }
 
@@ -200,7 +201,9 @@ TQNTBlankNullPrefs TQNTCustomStartEdit::BlankNullInForce() const {
   return ResolveBlankNull(Preferences(), fUIUsage, fDataType, own);
 }
 
-TQNTNavigationPrefs TQNTCustomStartEdit::NavigationInForce() const { return ResolveNavigation(Preferences(), fUIUsage); }
+TQNTNavigationPrefs TQNTCustomStartEdit::NavigationInForce() const {
+  return ResolveNavigation(Preferences(), fUIUsage);
+}
 
 void TQNTCustomStartEdit::ColorSetChanged() {
   if (OnColorSetChange) OnColorSetChange(this);
@@ -231,7 +234,8 @@ void TQNTCustomStartEdit::SetSign(int sign) {
 
 TColor TQNTCustomStartEdit::ParentColorValue() const {
   const QWidget* p = parentWidget();
-  const QColor c = p ? p->palette().color(p->backgroundRole()) : QGuiApplication::palette().color(QPalette::Window);
+  const QColor c =
+      p ? p->palette().color(p->backgroundRole()) : QGuiApplication::palette().color(QPalette::Window);
   return RGBColor(static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
                   static_cast<std::uint8_t>(c.blue()));
 }
@@ -407,7 +411,9 @@ TQNTCustomEdit::TQNTCustomEdit(QWidget* parent) : TQNTCustomStartEdit(parent) {
 
 void TQNTCustomEdit::SetAlignment(TAlignment value) {
   fAlignment = value;
-  const Qt::Alignment h = value == taRightJustify ? Qt::AlignRight : value == taCenter ? Qt::AlignHCenter : Qt::AlignLeft;
+  const Qt::Alignment h = value == taRightJustify ? Qt::AlignRight
+                          : value == taCenter     ? Qt::AlignHCenter
+                                                  : Qt::AlignLeft;
   setAlignment(h | Qt::AlignVCenter);
 }
 
@@ -459,7 +465,8 @@ void TQNTCustomEdit::SetText(const QString& value) {
   }
   bool leftNull = false;
   if (fNull) {
-    const bool staysNull = prefs.BlankWhenNull ? value.isEmpty() : value == QString::fromStdU16String(prefs.NullStr);
+    const bool staysNull =
+        prefs.BlankWhenNull ? value.isEmpty() : value == QString::fromStdU16String(prefs.NullStr);
     if (!staysNull) {
       fNull = false;
       leftNull = true;
@@ -487,7 +494,9 @@ void TQNTCustomEdit::SetSelStart(int value) {
   setCursorPosition(value);
 }
 
-int TQNTCustomEdit::SelLength() const { return hasSelectedText() ? static_cast<int>(selectedText().size()) : 0; }
+int TQNTCustomEdit::SelLength() const {
+  return hasSelectedText() ? static_cast<int>(selectedText().size()) : 0;
+}
 
 void TQNTCustomEdit::SetSelLength(int value) { setSelection(SelStart(), value); }
 
@@ -641,8 +650,8 @@ void TQNTCustomEdit::KeyUp(std::uint16_t& key, TShiftState shift) {
 
 void TQNTCustomEdit::AfterKeyUp(std::uint16_t& key, TShiftState shift) {
   if (!fAutoAdvance || shift == TShiftState{ssAlt} || fMaxLength <= 0) return;
-  const bool cursorKey = key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT || key == VK_HOME ||
-                         key == VK_END;
+  const bool cursorKey =
+      key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT || key == VK_HOME || key == VK_END;
   if (text().size() == fMaxLength && key > 31 && !cursorKey) {
     MoveFocus(true);
     key = 0;
@@ -703,7 +712,8 @@ void TQNTCustomEdit::ProcessKeyPress(QKeyEvent* event) {
     }
     if (key != typed) {
       const int qtKey = key < 128 ? (key >= u'a' && key <= u'z' ? key - 32 : key) : Qt::Key_unknown;
-      QKeyEvent replaced(QEvent::KeyPress, qtKey, event->modifiers() & ~Qt::KeypadModifier, QString(QChar(key)));
+      QKeyEvent replaced(QEvent::KeyPress, qtKey, event->modifiers() & ~Qt::KeypadModifier,
+                         QString(QChar(key)));
       QLineEdit::keyPressEvent(&replaced);
       event->setAccepted(replaced.isAccepted());
       return;
@@ -767,7 +777,8 @@ void TQNTCustomEdit::contextMenuEvent(QContextMenuEvent* event) {
           action->disconnect();
           action->setEnabled(!fReadOnly && QGuiApplication::clipboard()->mimeData() &&
                              QGuiApplication::clipboard()->mimeData()->hasText());
-          connect(action, &QAction::triggered, this, [this] { Guarded(this, [this] { PasteFromClipboard(); }); });
+          connect(action, &QAction::triggered, this,
+                  [this] { Guarded(this, [this] { PasteFromClipboard(); }); });
         } else if (action->objectName() == QLatin1String("edit-cut")) {
           action->disconnect();
           action->setEnabled(!fReadOnly && hasSelectedText());
@@ -870,7 +881,8 @@ void TQNTBaseEdit::DoFocusExit() {
     } else {
       const QString message = WithFullStop(ExceptionMessage(error));
       QPointer<TQNTBaseEdit> self(this);
-      PostValidationReport(this, [self, message] { ShowErrorMessage(self, message); }, false);
+      PostValidationReport(
+          this, [self, message] { ShowErrorMessage(self, message); }, false);
       LeaveFocusState();
     }
     return;
@@ -895,7 +907,8 @@ void TQNTBaseEdit::ReportBoundsError(const QString& message, bool refocus) {
     return;
   }
   QPointer<TQNTBaseEdit> self(this);
-  PostValidationReport(this, [self, message] { ShowErrorMessage(self, message); }, refocus);
+  PostValidationReport(
+      this, [self, message] { ShowErrorMessage(self, message); }, refocus);
 }
 
 }  // namespace qnt

@@ -78,7 +78,8 @@ void PostValidationReport(QWidget* edit, std::function<void()> report, bool refo
       ~Done() { --gPendingReports; }
     } done;
     if (report) Guarded(target.data(), report);
-    if (refocus && target && target->isEnabled() && target->isVisible()) target->setFocus(Qt::OtherFocusReason);
+    if (refocus && target && target->isEnabled() && target->isVisible())
+      target->setFocus(Qt::OtherFocusReason);
   });
 }
 

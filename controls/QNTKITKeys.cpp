@@ -7,9 +7,11 @@ std::uint16_t VirtualKeyOf(const QKeyEvent& event) {
   const int key = event.key();
   const bool keypad = event.modifiers() & Qt::KeypadModifier;
   if (keypad) {
-    if (key >= Qt::Key_0 && key <= Qt::Key_9) return static_cast<std::uint16_t>(VK_NUMPAD0 + (key - Qt::Key_0));
+    if (key >= Qt::Key_0 && key <= Qt::Key_9)
+      return static_cast<std::uint16_t>(VK_NUMPAD0 + (key - Qt::Key_0));
     switch (key) {
-      case Qt::Key_Period: case Qt::Key_Comma: return VK_DECIMAL;
+      case Qt::Key_Period:
+      case Qt::Key_Comma: return VK_DECIMAL;
       case Qt::Key_Plus: return VK_ADD;
       case Qt::Key_Minus: return VK_SUBTRACT;
       case Qt::Key_Asterisk: return VK_MULTIPLY;
@@ -22,8 +24,10 @@ std::uint16_t VirtualKeyOf(const QKeyEvent& event) {
   if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return static_cast<std::uint16_t>(VK_F1 + (key - Qt::Key_F1));
   switch (key) {
     case Qt::Key_Backspace: return VK_BACK;
-    case Qt::Key_Tab: case Qt::Key_Backtab: return VK_TAB;
-    case Qt::Key_Return: case Qt::Key_Enter: return VK_RETURN;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return VK_TAB;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return VK_RETURN;
     case Qt::Key_Shift: return VK_SHIFT;
     case Qt::Key_Control: return VK_CONTROL;
     case Qt::Key_Alt: return VK_MENU;
@@ -39,10 +43,14 @@ std::uint16_t VirtualKeyOf(const QKeyEvent& event) {
     case Qt::Key_Down: return VK_DOWN;
     case Qt::Key_Insert: return VK_INSERT;
     case Qt::Key_Delete: return VK_DELETE;
-    case Qt::Key_Plus: case Qt::Key_Equal: return VK_OEM_PLUS;
-    case Qt::Key_Comma: case Qt::Key_Less: return VK_OEM_COMMA;
-    case Qt::Key_Minus: case Qt::Key_Underscore: return VK_OEM_MINUS;
-    case Qt::Key_Period: case Qt::Key_Greater: return VK_OEM_PERIOD;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: return VK_OEM_PLUS;
+    case Qt::Key_Comma:
+    case Qt::Key_Less: return VK_OEM_COMMA;
+    case Qt::Key_Minus:
+    case Qt::Key_Underscore: return VK_OEM_MINUS;
+    case Qt::Key_Period:
+    case Qt::Key_Greater: return VK_OEM_PERIOD;
     default: return 0;
   }
 }
@@ -66,7 +74,8 @@ char16_t KeyPressCharOf(const QKeyEvent& event) {
   const int key = event.key();
   const auto m = event.modifiers();
   switch (key) {
-    case Qt::Key_Return: case Qt::Key_Enter: return 13;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
     case Qt::Key_Escape: return 27;
     case Qt::Key_Backspace: return 8;
     default: break;

@@ -20,7 +20,8 @@ QString Q(const std::u16string& s) { return QString::fromStdU16String(s); }
 constexpr const char16_t* kComparisonPrefix[] = {u"= ", u"<> ", u"> ", u">= ", u"< ", u"<= "};
 
 bool IsCursorKey(std::uint16_t key) {
-  return key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT || key == VK_HOME || key == VK_END;
+  return key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT || key == VK_HOME ||
+         key == VK_END;
 }
 
 }  // namespace
@@ -145,8 +146,8 @@ void TQNTBaseNumericEdit::RegroupThousands() {
   const QString regrouped = Q(RegroupTypedNumber(stripped, fLakhFormatting));
   SetText(regrouped);
   deselect();
-  setCursorPosition(std::clamp(caret + static_cast<int>(regrouped.size() - before), 0,
-                               static_cast<int>(regrouped.size())));
+  setCursorPosition(
+      std::clamp(caret + static_cast<int>(regrouped.size() - before), 0, static_cast<int>(regrouped.size())));
 }
 
 // =============================================================================================
@@ -154,7 +155,9 @@ void TQNTBaseNumericEdit::RegroupThousands() {
 
 TQNTPosEdit::TQNTPosEdit(QWidget* parent) : TQNTBaseNumericEdit(parent) { RefreshDisplay(); }
 
-std::int32_t TQNTPosEdit::AsInteger() { return static_cast<std::int32_t>(static_cast<std::uint32_t>(AsInt64())); }
+std::int32_t TQNTPosEdit::AsInteger() {
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(AsInt64()));
+}
 
 std::int64_t TQNTPosEdit::AsInt64() {
   ConvertText();
@@ -212,7 +215,8 @@ void TQNTPosEdit::ConvertText() {
     } else if (TextOverflows(t)) {
       // Digits beyond 64 bits read as the largest value of their sign, never as 0: a bound check or a
       // spin edit then sees a value beyond its bounds.
-      fIntValue = t[0] == u'-' ? std::numeric_limits<std::int64_t>::min() : std::numeric_limits<std::int64_t>::max();
+      fIntValue =
+          t[0] == u'-' ? std::numeric_limits<std::int64_t>::min() : std::numeric_limits<std::int64_t>::max();
     } else if (fCheckforErrors) {
       // Text that is no integer (pasted letters, say) is reported instead of silently becoming 0.
       throw EConvertError(FormatMessage(KitText(ktInvalidInteger), typed.toStdU16String()));
@@ -375,8 +379,7 @@ std::optional<Extended> TQNTPosFloatEdit::ValueOfText(const QString& text) {
     ParseFloatText(text.toStdU16String(), v);  // nothing left to read (empty, lone signs) gives 0
   } catch (const EConvertError&) {
     // Text that is no number is reported on exit instead of silently becoming 0; the value stays.
-    if (fCheckforErrors)
-      throw EConvertError(FormatMessage(KitText(ktInvalidFloat), text.toStdU16String()));
+    if (fCheckforErrors) throw EConvertError(FormatMessage(KitText(ktInvalidFloat), text.toStdU16String()));
     return std::nullopt;
   }
   return v;
@@ -414,7 +417,8 @@ void TQNTPosFloatEdit::ConvertText() {
     // decimal places, or (while editing) with all 18 decimals. Either way it keeps every bit.
     const QString shown = FormatNumber(AsScaledFloat());
     const auto unchanged = [&](const QString& text) {
-      return text == shown || (fFullAccuracyEdit && !fReadOnly && text == FormatNumberAs(AsScaledFloat(), true));
+      return text == shown ||
+             (fFullAccuracyEdit && !fReadOnly && text == FormatNumberAs(AsScaledFloat(), true));
     };
     if (OnConvert) {
       if (const auto v = ValueOfText(t)) {

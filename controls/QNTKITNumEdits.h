@@ -55,8 +55,12 @@ class TQNTBaseNumericEdit : public TQNTBaseEdit {
   char16_t CustomDecimal() const { return fCustomDecimal; }
   virtual void SetCustomDecimal(char16_t value);
   /// The decimal and thousand separators the edit reads and writes now.
-  char16_t DecimalInForce() const { return fCustomSeparators ? fCustomDecimal : FormatSettings.DecimalSeparator; }
-  char16_t ThousandInForce() const { return fCustomSeparators ? fCustomThousands : FormatSettings.ThousandSeparator; }
+  char16_t DecimalInForce() const {
+    return fCustomSeparators ? fCustomDecimal : FormatSettings.DecimalSeparator;
+  }
+  char16_t ThousandInForce() const {
+    return fCustomSeparators ? fCustomThousands : FormatSettings.ThousandSeparator;
+  }
 
   /// The value as an Extended (converting the current text first).
   virtual Extended AsFloat() = 0;

@@ -146,7 +146,9 @@ TQNTPosSpinEdit::TQNTPosSpinEdit(QWidget* parent) : TQNTCustomBtnPanel(parent) {
   };
   fValueEdit->OnEnter = [this](QObject*) { EditEntered(); };
   fValueEdit->OnExit = [this](QObject*) { EditExited(); };
-  fValueEdit->OnKeyDown = [this](QObject*, std::uint16_t& key, TShiftState shift) { EditKeyDown(key, shift); };
+  fValueEdit->OnKeyDown = [this](QObject*, std::uint16_t& key, TShiftState shift) {
+    EditKeyDown(key, shift);
+  };
   fValueEdit->OnKeyPress = [this](QObject*, char16_t& key) { EditKeyPress(key); };
   fValueEdit->OnColorSetChange = [this](QObject*) { DoColorSetChange(); };
   fValueEdit->OnNullChange = [this](QObject*) {
@@ -157,6 +159,15 @@ TQNTPosSpinEdit::TQNTPosSpinEdit(QWidget* parent) : TQNTCustomBtnPanel(parent) {
     if (OnNull) OnNull(this);
   };
   fValueEdit->OnSignChange = [this](QObject*) { BtnPanelSignChanged(); };
+  fValueEdit->OnKeyUp = [this](QObject* sender, std::uint16_t& key, TShiftState shift) {
+    if (OnKeyUp) OnKeyUp(sender, key, shift);
+  };
+  fValueEdit->OnClick = [this](QObject* sender) {
+    if (OnClick) OnClick(sender);
+  };
+  fValueEdit->OnDblClick = [this](QObject* sender) {
+    if (OnDblClick) OnDblClick(sender);
+  };
 
   fUpBtn = new TQNTSpeedBtn(this);
   fUpBtn->setGeometry(fValueEdit->width(), 0, 16, (fValueEdit->height() + 1) / 2);
@@ -172,7 +183,8 @@ TQNTPosSpinEdit::TQNTPosSpinEdit(QWidget* parent) : TQNTCustomBtnPanel(parent) {
   fDownBtn->setIconSize(QSize(9, 7));
   fDownBtn->SetRepeatable(true);
   fDownBtn->SetInterval(fInterval);
-  connect(fDownBtn, &QToolButton::clicked, this, [this] { Guarded(this, [this] { Stepped(false, fDownBtn); }); });
+  connect(fDownBtn, &QToolButton::clicked, this,
+          [this] { Guarded(this, [this] { Stepped(false, fDownBtn); }); });
 
   // The hosted edit takes the focus and the Tab stops for the panel. (The panel keeps Qt's NoFocus:
   // setting a policy on a panel with a focus proxy would set it on the edit.)
@@ -197,6 +209,9 @@ TQNTPosSpinEdit::~TQNTPosSpinEdit() {
   fValueEdit->OnNullChange = nullptr;
   fValueEdit->OnNull = nullptr;
   fValueEdit->OnSignChange = nullptr;
+  fValueEdit->OnKeyUp = nullptr;
+  fValueEdit->OnClick = nullptr;
+  fValueEdit->OnDblClick = nullptr;
   fUpBtn->disconnect(this);
   fDownBtn->disconnect(this);
 }

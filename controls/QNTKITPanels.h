@@ -259,6 +259,10 @@ class TQNTPosSpinEdit : public TQNTCustomBtnPanel {
   TNotifyEvent OnNull;
   TKeyEvent OnKeyDown;
   TKeyPressEvent OnKeyPress;
+  /// The hosted edit's key-up, click and double click (with the edit as sender).
+  TKeyEvent OnKeyUp;
+  TNotifyEvent OnClick;
+  TNotifyEvent OnDblClick;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

@@ -86,7 +86,8 @@ void TQNTUICtrl::Broadcast(F&& f) {
 
 void TQNTUICtrl::UpdateControlColors() {
   Broadcast([](QObject* target) {
-    if (auto* edit = qobject_cast<TQNTCustomStartEdit*>(target)) Guarded(edit, [edit] { edit->UpdateColorSet(); });
+    if (auto* edit = qobject_cast<TQNTCustomStartEdit*>(target))
+      Guarded(edit, [edit] { edit->UpdateColorSet(); });
   });
 }
 

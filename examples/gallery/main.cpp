@@ -30,7 +30,8 @@ namespace {
 // A group of (caption, control, how) rows.
 class Section {
  public:
-  Section(const QString& title, QBoxLayout* column) : fBox(new QGroupBox(title)), fGrid(new QGridLayout(fBox)) {
+  Section(const QString& title, QBoxLayout* column)
+      : fBox(new QGroupBox(title)), fGrid(new QGridLayout(fBox)) {
     fGrid->setColumnMinimumWidth(1, 190);
     fGrid->setHorizontalSpacing(10);
     column->addWidget(fBox);
@@ -78,9 +79,12 @@ int main(int argc, char** argv) {
 
   // A Qt host fills the kit's separators from the user's locale at start-up.
   const QLocale locale = QLocale::system();
-  if (!locale.decimalPoint().isEmpty()) FormatSettings.DecimalSeparator = locale.decimalPoint().at(0).unicode();
-  if (!locale.groupSeparator().isEmpty()) FormatSettings.ThousandSeparator = locale.groupSeparator().at(0).unicode();
-  if (FormatSettings.ThousandSeparator == FormatSettings.DecimalSeparator) FormatSettings.ThousandSeparator = u' ';
+  if (!locale.decimalPoint().isEmpty())
+    FormatSettings.DecimalSeparator = locale.decimalPoint().at(0).unicode();
+  if (!locale.groupSeparator().isEmpty())
+    FormatSettings.ThousandSeparator = locale.groupSeparator().at(0).unicode();
+  if (FormatSettings.ThousandSeparator == FormatSettings.DecimalSeparator)
+    FormatSettings.ThousandSeparator = u' ';
 
   QWidget window;
   window.setWindowTitle("QNT kit gallery");
@@ -93,10 +97,11 @@ int main(int argc, char** argv) {
   // --- Float edit states -------------------------------------------------------------------
   Section states("TQNTFloatEdit: states", left);
   states.Row<TQNTFloatEdit>("Normal", "AsFloat 1234.5678", [](auto& e) { e.SetAsFloat(1234.5678L); });
-  auto* focused = states.Row<TQNTFloatEdit>("Focused", "ColorSet.ShowFocus, FocusColor $0080FFFF", [](auto& e) {
-    e.ColorSet()->SetShowFocus(true);
-    e.SetAsFloat(42);
-  });
+  auto* focused =
+      states.Row<TQNTFloatEdit>("Focused", "ColorSet.ShowFocus, FocusColor $0080FFFF", [](auto& e) {
+        e.ColorSet()->SetShowFocus(true);
+        e.SetAsFloat(42);
+      });
   states.Row<TQNTFloatEdit>("Read-only", "ReadOnly (ROColor $00FFFFF0)", [](auto& e) {
     e.SetAsFloat(3.14159265L);
     e.SetReadOnly(true);

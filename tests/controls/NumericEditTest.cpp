@@ -32,17 +32,24 @@ TQNTPosFloatEdit& F(TQNTBaseNumericEdit& e) { return static_cast<TQNTPosFloatEdi
 const TypingCase kTypingCases[] = {
     {"integer_takes_digits_only", kPos, {}, "1a2.3-4", "1234"},
     {"integer_takes_thousand_separators", kPos, {}, "1,234", "1,234"},
-    {"integer_without_separator_input", kPos, [](auto& e) { e.SetAllowThouSepInput(false); }, "1,234", "1234"},
+    {"integer_without_separator_input", kPos, [](auto& e) { e.SetAllowThouSepInput(false); }, "1,234",
+     "1234"},
     {"positive_float_refuses_minus", kPosFloat, {}, "12-5", "125"},
     {"float_types_minus_into_empty_text", kFloat, {}, "-5", "-5"},
-    {"float_without_negative_input", kFloat, [](auto& e) { F(e).SetDecimalPlaces(4); static_cast<TQNTFloatEdit&>(e).SetAllowNegInput(false); }, "-5", "5"},
+    {"float_without_negative_input", kFloat,
+     [](auto& e) {
+       F(e).SetDecimalPlaces(4);
+       static_cast<TQNTFloatEdit&>(e).SetAllowNegInput(false);
+     },
+     "-5", "5"},
     {"second_decimal_separator_refused", kFloat, {}, "1.2.3", "1.23"},
     {"no_decimal_separator_input", kFloat, [](auto& e) { F(e).SetAllowDecSepInput(false); }, "1.5", "15"},
     {"letters_refused", kFloat, {}, "1x2e3", "123"},
     {"comparison_only_when_shown", kFloat, {}, ">=5", "5"},
     {"comparison_characters", kFloat, [](auto& e) { F(e).SetShowComparisonType(true); }, ">=5", ">=5"},
     {"brackets_only_with_NegAsBrackets", kFloat, {}, "(5", "5"},
-    {"brackets_typed", kFloat, [](auto& e) { static_cast<TQNTFloatEdit&>(e).SetNegAsBrackets(true); }, "(5", "(5"},
+    {"brackets_typed", kFloat, [](auto& e) { static_cast<TQNTFloatEdit&>(e).SetNegAsBrackets(true); }, "(5",
+     "(5"},
     {"plus_on_empty_text_discarded", kFloat, {}, "+5", "5"},
     {"plus_on_empty_text_with_ShowPosSign", kFloat, [](auto& e) { e.SetShowPosSign(true); }, "+5", "+5"},
     {"minus_toggles_the_value", kFloat, {}, "12.5-", "-12.5000"},
@@ -69,7 +76,8 @@ struct DisplayCase {
 const DisplayCase kDisplayCases[] = {
     {"new_float_edit", kFloat, {}, 0, "0.0000"},
     {"new_integer_edit", kPos, {}, 0, "0"},
-    {"grouped_on_exit", kFloat, [](auto& e) { e.SetThousandSeparators(essExit); }, 1234567.5L, "1,234,567.5000"},
+    {"grouped_on_exit", kFloat, [](auto& e) { e.SetThousandSeparators(essExit); }, 1234567.5L,
+     "1,234,567.5000"},
     {"lakh_float", kFloat,
      [](auto& e) {
        e.SetThousandSeparators(essExit);
@@ -449,8 +457,8 @@ class NumericEditTest : public QObject {
                                    << "Введенное вами значение выше приемлемого предела 10";
     QTest::addRow("float_above") << int(kFloat) << "10.5" << false
                                  << "Введенное вами значение выше приемлемого предела 10.00";
-    QTest::addRow("float_below_custom_separator") << int(kFloat) << "4,5" << true
-                                                  << "Введенное вами значение ниже приемлемого предела 5,00";
+    QTest::addRow("float_below_custom_separator")
+        << int(kFloat) << "4,5" << true << "Введенное вами значение ниже приемлемого предела 5,00";
     QTest::addRow("within") << int(kFloat) << "7" << false << "";
   }
   void boundsMessages() {

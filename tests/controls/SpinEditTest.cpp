@@ -79,8 +79,10 @@ class SpinEditTest : public QObject {
     QTest::addRow("page_up_stops_at_max") << int(Qt::Key_PageUp) << 0 << false << 95 << 100;
     QTest::addRow("page_up_wraps_from_max") << int(Qt::Key_PageUp) << 0 << true << 100 << 0;
     QTest::addRow("page_down_wraps_from_min") << int(Qt::Key_PageDown) << 0 << true << 0 << 100;
-    QTest::addRow("ctrl_page_up_is_max") << int(Qt::Key_PageUp) << int(Qt::ControlModifier) << false << 3 << 100;
-    QTest::addRow("ctrl_page_down_is_min") << int(Qt::Key_PageDown) << int(Qt::ControlModifier) << false << 3 << 0;
+    QTest::addRow("ctrl_page_up_is_max")
+        << int(Qt::Key_PageUp) << int(Qt::ControlModifier) << false << 3 << 100;
+    QTest::addRow("ctrl_page_down_is_min")
+        << int(Qt::Key_PageDown) << int(Qt::ControlModifier) << false << 3 << 0;
   }
   void keysStep() {
     QFETCH(int, key);

@@ -47,10 +47,12 @@ class UICtrlTest : public QObject {
     QCOMPARE(QString::fromStdU16String(ui.StoreSection()), QString("Defaults"));
     QCOMPARE(QString::fromStdU16String(ui.NullStr()), QString("<пусто>"));
     QCOMPARE(ui.StoreOptions(), kAllUIUsage);
-    QVERIFY(ui.EnterAsTab() && ui.ESCAsUndo() && ui.ArrowsAsTab() && ui.NoTabStopOnReadOnly() && ui.AllowKbdNull());
+    QVERIFY(ui.EnterAsTab() && ui.ESCAsUndo() && ui.ArrowsAsTab() && ui.NoTabStopOnReadOnly() &&
+            ui.AllowKbdNull());
     QVERIFY(!ui.UseTypesInBlanks() && !ui.BlankWhenNull() && !ui.BlankWhenZero() && !ui.BlankIsNull());
     QVERIFY(!ui.DateBlankWhenNull() && !ui.DateBlankWhenZero() && !ui.DateBlankIsNull());
-    QVERIFY(!ui.CurrBlankWhenNull() && !ui.CurrBlankWhenZero() && !ui.CurrBlankIsNull() && !ui.NegAsBrackets());
+    QVERIFY(!ui.CurrBlankWhenNull() && !ui.CurrBlankWhenZero() && !ui.CurrBlankIsNull() &&
+            !ui.NegAsBrackets());
     QVERIFY(ui.HasColorSet());
     QVERIFY(ui.ColorSet()->Set_Defaults());
     QCOMPARE(ui.Version(), QString("6.3.1"));
