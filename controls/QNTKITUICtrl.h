@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,11 +21,20 @@
 #include "controls/QNTKITColorSets.h"
 #include "kit/QNTKITPreferences.h"
 #include "kit/QNTKITTypes.h"
+#if QNT_HAVE_STORE
+#include "store/QNTKITStoreCtrl.h"
+#endif
 
 namespace qnt {
 
 /// Shared interface preferences for kit edits and button panels.
-class TQNTUICtrl : public QObject, public IQNTUIPreferences {
+class TQNTUICtrl : public QObject,
+                   public IQNTUIPreferences
+#if QNT_HAVE_STORE
+    ,
+                   public IQNTStoreListener
+#endif
+{
   Q_OBJECT
 
  public:
@@ -87,6 +97,22 @@ class TQNTUICtrl : public QObject, public IQNTUIPreferences {
   /// Asked by an attached edit whose colours come from this component whether its special colours apply.
   TQNTSpecialColorEvent OnSpecialColor;
 
+#if QNT_HAVE_STORE
+  /// The settings store used by LoadFromStore and SaveToStore (not owned). Attaching joins the store's
+  /// list, so the store's own LoadFromStore / SaveToStore run this component's.
+  TQNTStoreCtrl* StoreCtrl() const { return fStoreCtrl.Get(); }
+  void SetStoreCtrl(TQNTStoreCtrl* value) { fStoreCtrl.Set(value); }
+#endif
+  /// Reads every preference of the StoreOptions groups from StoreSection of the attached store, each
+  /// with its current value as the default; values out of their range are limited to it (colours that
+  /// are no colour are ignored). Nothing happens without a store or with a store of kind eriNeither.
+  /// The store's sections are restored afterwards, also when it raises.
+  virtual void LoadFromStore();
+  /// Writes every preference of the StoreOptions groups under StoreSection of the attached store.
+  virtual void SaveToStore();
+  /// The idents SaveToStore writes for the given groups, in the order it writes them (96 for all).
+  static QStringList StoredIdents(TQNTUIUsageTypes groups);
+
   /// Lists a kit edit, button panel or panel; anything else is ignored. No check for duplicates.
   void AddToNotifyList(QObject* value);
   /// Removes the first occurrence.
@@ -105,6 +131,12 @@ class TQNTUICtrl : public QObject, public IQNTUIPreferences {
   virtual void FlatChanged();
 
  private:
+  struct TStoredRow;
+  /// Every stored preference, in the order SaveToStore writes them.
+  static const std::vector<TStoredRow>& StoredRows();
+  /// The rows in the order LoadFromStore reads them.
+  static const std::vector<const TStoredRow*>& LoadOrder();
+
   void Redisplay(bool& field, bool value);
   template <class F>
   void Broadcast(F&& f);
@@ -130,6 +162,9 @@ class TQNTUICtrl : public QObject, public IQNTUIPreferences {
   bool fCurrBlankIsNull = false;
   bool fNegAsBrackets = false;
   QList<QPointer<QObject>> fNotifyList;
+#if QNT_HAVE_STORE
+  TQNTStoreLink fStoreCtrl{this};
+#endif
 };
 
 }  // namespace qnt
