@@ -10,3 +10,6 @@ qnt_build build
 
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure --parallel "$(nproc)" --timeout 300
+
+# A short smoke run of every fuzz target (clang builds them in build-fuzz/).
+fuzz/run.sh 5

@@ -3,9 +3,9 @@
 
 # Packages the program needs to build and run.
 QNT_RUNTIME_PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools
-                      libgl-dev fonts-dejavu-core fonts-liberation2)
+                      libgl-dev libxkbcommon-dev fonts-dejavu-core fonts-liberation2)
 # Further packages the test suite needs.
-QNT_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev)
+QNT_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev)
 
 qnt_as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

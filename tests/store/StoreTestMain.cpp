@@ -1,0 +1,11 @@
+// The store tests run inside a QCoreApplication, as the store does in a program (the program folder
+// comes from it).
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
