@@ -118,7 +118,6 @@ void TQNTUICtrl::ColorSetChanged() {
 
 void TQNTUICtrl::FlatChanged() { RedrawControls(); }
 
-
 // =============================================================================================
 // Stored preferences
 
@@ -132,7 +131,9 @@ bool IsStorableColor(int value) {
   return raw <= 0x00FFFFFFu || (raw & 0xFFFFFF00u) == 0xFF000000u || value == clNone || value == clDefault;
 }
 
-TFontStyles StylesFromStore(int value) { return TFontStyles::FromBits(static_cast<std::uint32_t>(std::clamp(value, 0, 15))); }
+TFontStyles StylesFromStore(int value) {
+  return TFontStyles::FromBits(static_cast<std::uint32_t>(std::clamp(value, 0, 15)));
+}
 
 }  // namespace
 
@@ -140,8 +141,8 @@ struct TQNTUICtrl::TStoredRow {
   TQNTUIUsageType Group;
   const char16_t* Ident;
   TStoredKind Kind;
-  bool Saved;                  ///< false: read by LoadFromStore only
-  const char16_t* LoadAfter;   ///< LoadFromStore reads it right after this ident (null: in table order)
+  bool Saved;                 ///< false: read by LoadFromStore only
+  const char16_t* LoadAfter;  ///< LoadFromStore reads it right after this ident (null: in table order)
   bool (*GetBoolean)(const TQNTUICtrl&);
   void (*SetBoolean)(TQNTUICtrl&, bool);
   int (*GetInteger)(const TQNTUICtrl&);
@@ -150,27 +151,27 @@ struct TQNTUICtrl::TStoredRow {
 
 // Booleans of the first, second and fourth groups go straight into the fields; colour-set values go
 // through the colour set's setters, which notify.
-#define QNT_FIELD_BOOL(group, ident, field)                                                               \
-  TStoredRow {                                                                                            \
-    group, ident, skBoolean, true, nullptr, [](const TQNTUICtrl& u) { return u.field; },                  \
-        [](TQNTUICtrl& u, bool v) { u.field = v; }, nullptr, nullptr                                      \
+#define QNT_FIELD_BOOL(group, ident, field)                                              \
+  TStoredRow {                                                                           \
+    group, ident, skBoolean, true, nullptr, [](const TQNTUICtrl& u) { return u.field; }, \
+        [](TQNTUICtrl& u, bool v) { u.field = v; }, nullptr, nullptr                     \
   }
-#define QNT_SET_BOOL(ident, Prop)                                                                         \
-  TStoredRow {                                                                                            \
+#define QNT_SET_BOOL(ident, Prop)                                                                          \
+  TStoredRow {                                                                                             \
     eutColorSet, ident, skBoolean, true, nullptr, [](const TQNTUICtrl& u) { return u.fColorSet->Prop(); }, \
-        [](TQNTUICtrl& u, bool v) { u.fColorSet->Set##Prop(v); }, nullptr, nullptr                        \
+        [](TQNTUICtrl& u, bool v) { u.fColorSet->Set##Prop(v); }, nullptr, nullptr                         \
   }
-#define QNT_SET_INT(ident, Prop, Limit)                                                                   \
-  TStoredRow {                                                                                            \
-    eutColorSet, ident, skInteger, true, nullptr, nullptr, nullptr,                                       \
-        [](const TQNTUICtrl& u) { return static_cast<int>(u.fColorSet->Prop()); },                        \
-        [](TQNTUICtrl& u, int v) { Limit(u.fColorSet->Set##Prop, v); }                                    \
+#define QNT_SET_INT(ident, Prop, Limit)                                            \
+  TStoredRow {                                                                     \
+    eutColorSet, ident, skInteger, true, nullptr, nullptr, nullptr,                \
+        [](const TQNTUICtrl& u) { return static_cast<int>(u.fColorSet->Prop()); }, \
+        [](TQNTUICtrl& u, int v) { Limit(u.fColorSet->Set##Prop, v); }             \
   }
-#define QNT_SET_STYLE(ident, Prop)                                                                        \
-  TStoredRow {                                                                                            \
-    eutColorSet, ident, skInteger, true, nullptr, nullptr, nullptr,                                       \
-        [](const TQNTUICtrl& u) { return static_cast<int>(u.fColorSet->Prop().Bits()); },                 \
-        [](TQNTUICtrl& u, int v) { u.fColorSet->Set##Prop(StylesFromStore(v)); }                           \
+#define QNT_SET_STYLE(ident, Prop)                                                        \
+  TStoredRow {                                                                            \
+    eutColorSet, ident, skInteger, true, nullptr, nullptr, nullptr,                       \
+        [](const TQNTUICtrl& u) { return static_cast<int>(u.fColorSet->Prop().Bits()); }, \
+        [](TQNTUICtrl& u, int v) { u.fColorSet->Set##Prop(StylesFromStore(v)); }          \
   }
 #define QNT_COLOR(setter, v) \
   if (IsStorableColor(v)) setter(v)
@@ -333,8 +334,6 @@ QStringList TQNTUICtrl::StoredIdents(TQNTUIUsageTypes groups) {
   return out;
 }
 
-#if QNT_HAVE_STORE
-
 namespace {
 
 // Points the store at a section for one load or save and puts its sections back afterwards, also
@@ -420,13 +419,5 @@ void TQNTUICtrl::SaveToStore() {
     }
   });
 }
-
-#else
-
-// Without a settings store in the build there is nothing to load from or save to.
-void TQNTUICtrl::LoadFromStore() {}
-void TQNTUICtrl::SaveToStore() {}
-
-#endif
 
 }  // namespace qnt

@@ -6,7 +6,7 @@
 // kit globals.
 //
 // Persistence: LoadFromStore / SaveToStore read and write every preference under StoreSection of an
-// attached settings store, as the idents listed in StoredPreferenceIdents().
+// attached settings store (kept as the idents StoredIdents() lists, 96 for all groups).
 #pragma once
 
 #include <QList>
@@ -21,20 +21,12 @@
 #include "controls/QNTKITColorSets.h"
 #include "kit/QNTKITPreferences.h"
 #include "kit/QNTKITTypes.h"
-#if QNT_HAVE_STORE
 #include "store/QNTKITStoreCtrl.h"
-#endif
 
 namespace qnt {
 
 /// Shared interface preferences for kit edits and button panels.
-class TQNTUICtrl : public QObject,
-                   public IQNTUIPreferences
-#if QNT_HAVE_STORE
-    ,
-                   public IQNTStoreListener
-#endif
-{
+class TQNTUICtrl : public QObject, public IQNTUIPreferences, public IQNTStoreListener {
   Q_OBJECT
 
  public:
@@ -97,19 +89,17 @@ class TQNTUICtrl : public QObject,
   /// Asked by an attached edit whose colours come from this component whether its special colours apply.
   TQNTSpecialColorEvent OnSpecialColor;
 
-#if QNT_HAVE_STORE
   /// The settings store used by LoadFromStore and SaveToStore (not owned). Attaching joins the store's
   /// list, so the store's own LoadFromStore / SaveToStore run this component's.
   TQNTStoreCtrl* StoreCtrl() const { return fStoreCtrl.Get(); }
   void SetStoreCtrl(TQNTStoreCtrl* value) { fStoreCtrl.Set(value); }
-#endif
   /// Reads every preference of the StoreOptions groups from StoreSection of the attached store, each
   /// with its current value as the default; values out of their range are limited to it (colours that
   /// are no colour are ignored). Nothing happens without a store or with a store of kind eriNeither.
   /// The store's sections are restored afterwards, also when it raises.
-  virtual void LoadFromStore();
+  void LoadFromStore() override;
   /// Writes every preference of the StoreOptions groups under StoreSection of the attached store.
-  virtual void SaveToStore();
+  void SaveToStore() override;
   /// The idents SaveToStore writes for the given groups, in the order it writes them (96 for all).
   static QStringList StoredIdents(TQNTUIUsageTypes groups);
 
@@ -162,9 +152,7 @@ class TQNTUICtrl : public QObject,
   bool fCurrBlankIsNull = false;
   bool fNegAsBrackets = false;
   QList<QPointer<QObject>> fNotifyList;
-#if QNT_HAVE_STORE
   TQNTStoreLink fStoreCtrl{this};
-#endif
 };
 
 }  // namespace qnt
