@@ -455,6 +455,8 @@ class NumericEditTest : public QObject {
                                    << "Введенное вами значение ниже приемлемого предела 5";
     QTest::addRow("integer_above") << int(kPos) << "12" << false
                                    << "Введенное вами значение выше приемлемого предела 10";
+    QTest::addRow("integer_beyond_64_bits") << int(kPos) << "99999999999999999999" << false
+                                            << "Введенное вами значение выше приемлемого предела 10";
     QTest::addRow("float_above") << int(kFloat) << "10.5" << false
                                  << "Введенное вами значение выше приемлемого предела 10.00";
     QTest::addRow("float_below_custom_separator")
