@@ -8,6 +8,7 @@
 
 #include "ControlsTestSupport.h"
 #include "controls/QNTKITNumEdits.h"
+#include "kit/QNTKITNumText.h"
 
 using namespace qnt;
 using test::ControlsEnv;
@@ -347,6 +348,23 @@ class NumericEditTest : public QObject {
     edit->SetFullAccuracy(false);
     edit->SetAsFloat(third);
     QCOMPARE(edit->AsFloat(), 0.33333333L);  // without it, the value is what the text shows
+  }
+
+  // A conversion handler reads the shown (scaled) value; an unchanged text keeps the full value.
+  void fullAccuracyWithAHandlerAndAScale() {
+    ControlsEnv env;
+    Form form;
+    auto* edit = form.Add<TQNTFloatEdit>();
+    form.Add<TQNTFloatEdit>();
+    edit->SetScale(0.01L);
+    edit->SetFullAccuracy(true);
+    edit->OnConvert = [](QObject*, const std::u16string& text, Extended& value) { value = TextToFloatOrZero(text); };
+    const Extended value = 1.0L / 3.0L;
+    edit->SetAsFloat(value);
+    QCOMPARE(edit->text(), QString("33.3333"));
+    QVERIFY(form.ShowWith(edit));
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QVERIFY(edit->AsFloat() == value);
   }
 
   void fullAccuracyEditShowsAllDigitsWhileFocused() {
