@@ -358,7 +358,9 @@ class NumericEditTest : public QObject {
     form.Add<TQNTFloatEdit>();
     edit->SetScale(0.01L);
     edit->SetFullAccuracy(true);
-    edit->OnConvert = [](QObject*, const std::u16string& text, Extended& value) { value = TextToFloatOrZero(text); };
+    edit->OnConvert = [](QObject*, const std::u16string& text, Extended& value) {
+      value = TextToFloatOrZero(text);
+    };
     const Extended value = 1.0L / 3.0L;
     edit->SetAsFloat(value);
     QCOMPARE(edit->text(), QString("33.3333"));
