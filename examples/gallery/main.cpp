@@ -1,10 +1,14 @@
 // qnt-kit-gallery: every numeric entry control of the kit in each of its states (normal, focused,
 // read-only, disabled, negative, null, grouped, lakh, brackets, flat styles, spin edits, shared
-// preferences), side by side with what to set to get it. Host developers start here.
+// preferences, calculator edits), side by side with what to set to get it, and a button that opens the
+// calculator dialog. Host developers start here.
 //
 //   qnt-kit-gallery                    shows the window
 //   qnt-kit-gallery --screenshot FILE  renders the window to a PNG and exits (works on Qt's
 //                                      offscreen platform: QT_QPA_PLATFORM=offscreen)
+//   qnt-kit-gallery --screenshot-calculator FILE [--small]
+//                                      renders the open calculator window (full or small layout)
+//                                      to a PNG and exits
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QGridLayout>
@@ -12,16 +16,20 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cstdio>
 #include <functional>
 
+#include "calc/QNTKITCalcEdit.h"
+#include "calc/QNTKITCalculator.h"
 #include "controls/QNTKITErrorDisplay.h"
 #include "controls/QNTKITNumEdits.h"
 #include "controls/QNTKITPanels.h"
 #include "controls/QNTKITUICtrl.h"
 #include "kit/QNTKITDefaults.h"
+#include "kit/QNTKITNumText.h"
 
 using namespace qnt;
 
@@ -63,6 +71,30 @@ void Flat(TQNTCustomStartEdit& e) {
   e.ColorSet()->SetBorderColor(clHighlight);
 }
 
+/// Opens the calculator window (a component's Execute), renders it to a PNG once it is shown, and
+/// closes it. Returns the process status.
+int ScreenshotCalculator(const QString& file, bool small) {
+  TQNTCalculator calculator;
+  calculator.SetValue(1234.5678L);
+  calculator.SetMemory(42);
+  calculator.SetSmallCalc(small);
+  int status = 1;
+  calculator.OnStartCalculator = [&](QObject*, TQNTCalcForm& form) {
+    QPointer<TQNTCalcForm> target(&form);
+    QTimer::singleShot(200, &form, [&status, target, file] {
+      if (!target) return;
+      QApplication::processEvents();
+      if (target->grab().save(file, "PNG"))
+        status = 0;
+      else
+        std::fprintf(stderr, "qnt-kit-gallery: cannot write the screenshot to %s\n", qPrintable(file));
+      target->CancelBtnClick();
+    });
+  };
+  calculator.Execute();
+  return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -75,6 +107,11 @@ int main(int argc, char** argv) {
   parser.addHelpOption();
   QCommandLineOption screenshot("screenshot", "Render the window to the PNG file FILE and exit.", "FILE");
   parser.addOption(screenshot);
+  QCommandLineOption screenshotCalculator(
+      "screenshot-calculator", "Render the open calculator window to the PNG file FILE and exit.", "FILE");
+  parser.addOption(screenshotCalculator);
+  QCommandLineOption small("small", "With --screenshot-calculator: the small layout without function keys.");
+  parser.addOption(small);
   parser.process(app);
 
   // A Qt host fills the kit's separators from the user's locale at start-up.
@@ -85,6 +122,9 @@ int main(int argc, char** argv) {
     FormatSettings.ThousandSeparator = locale.groupSeparator().at(0).unicode();
   if (FormatSettings.ThousandSeparator == FormatSettings.DecimalSeparator)
     FormatSettings.ThousandSeparator = u' ';
+
+  if (parser.isSet(screenshotCalculator))
+    return ScreenshotCalculator(parser.value(screenshotCalculator), parser.isSet(small));
 
   QWidget window;
   window.setWindowTitle("QNT kit gallery");
@@ -268,6 +308,46 @@ int main(int argc, char** argv) {
     s.SetUICtrl(ui);
     s.SetValue(12);
   });
+
+  // --- Calculator ------------------------------------------------------------------------------
+  Section calc("TQNTCalcEdit and the calculator", right);
+  calc.Row<TQNTCalcEdit>("Calculator edit", "Button or Alt+Down drops the calculator down", [](auto& c) {
+    c.SetDecimalPlaces(4);
+    c.SetAsFloat(12.5L);
+  });
+  calc.Row<TQNTCalcEdit>("As the value field", "8 decimals, FullAccuracy, ecgCalc2, essExit, flat",
+                         [](auto& c) {
+                           c.SetDecimalPlaces(8);
+                           c.SetFullAccuracy(true);
+                           c.SetCalcGlyphType(ecgCalc2);
+                           c.SetThousandSeparators(essExit);
+                           c.ColorSet()->SetFlat(true);
+                           c.ColorSet()->SetBorderColor(clHighlight);
+                           c.ColorSet()->SetFocusColor(clAqua);
+                           c.SetAsFloat(1);
+                         });
+  calc.Row<TQNTCalcEdit>("Expressions", "AllowExpressions: type 2*pi, sqrt 2, 1e-3", [](auto& c) {
+    c.SetAllowExpressions(true);
+    c.SetCalcGlyphType(ecgCalc1);
+    c.SetDecimalPlaces(6);
+    c.SetAsFloat(0);
+  });
+  auto* dialogResult = new QLabel("1234.5678");
+  auto* openDialog = new QPushButton("Calculator...");
+  QObject::connect(openDialog, &QPushButton::clicked, openDialog, [openDialog, dialogResult] {
+    Guarded(openDialog, [&] {
+      Extended value = TextToFloatOrZero(dialogResult->text().toStdU16String());
+      if (ShowCalculatorDialog("Calculator", value, 4, false))
+        dialogResult->setText(QString::fromStdU16String(FloatToFixedText(value, 4)));
+    });
+  });
+  auto* dialogRow = new QWidget;
+  auto* dialogLayout = new QHBoxLayout(dialogRow);
+  dialogLayout->setContentsMargins(0, 0, 0, 0);
+  dialogLayout->addWidget(openDialog);
+  dialogLayout->addWidget(dialogResult);
+  calc.Place("Dialog", dialogRow, "ShowCalculatorDialog: the result appears beside it");
+
   right->addStretch();
   left->addStretch();
 
