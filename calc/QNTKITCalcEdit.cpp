@@ -377,6 +377,9 @@ void TQNTCalcEdit::PopupCalculator(QObject* sender) {
           v = calculator->Value();
         }
         SetAsFloat(v);
+        // The field shows the value it took back, also when that equals the value of a typed text
+        // (a formula, say) that is still on show.
+        fValueEdit->Display();
       } else {
         fPopupCancelled = true;
       }

@@ -44,23 +44,40 @@ class CalcFormTest : public QObject {
   void typedKeys_data() {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("display");
-    QTest::addRow("capital_x_multiplies") << "12X3\n" << "36.0000";
-    QTest::addRow("small_x_multiplies") << "12x3=" << "36.0000";
-    QTest::addRow("star_multiplies") << "12*3=" << "36.0000";
-    QTest::addRow("precedence") << "2+3*4=" << "14.0000";
-    QTest::addRow("brackets") << "(2+3)*4=" << "20.0000";
-    QTest::addRow("subtract_and_divide") << "9-6/4=" << "7.5000";
-    QTest::addRow("decimal_point") << "1.5+1=" << "2.5000";
-    QTest::addRow("r_is_square_root") << "9r" << "3.0000";
-    QTest::addRow("i_is_reciprocal") << "4i" << "0.2500";
-    QTest::addRow("p_is_pi") << "p" << "3.1416";
-    QTest::addRow("caret_is_power") << "2^10=" << "1,024.0000";
-    QTest::addRow("at_is_root") << "8@3=" << "2.0000";
-    QTest::addRow("underscore_changes_sign") << "5_" << "-5";
-    QTest::addRow("backspace_removes_a_digit") << "123\b" << "12";
-    QTest::addRow("c_clears_the_entry") << "7+5c2=" << "9.0000";
-    QTest::addRow("a_clears_all") << "7+5a2=" << "2.0000";
-    QTest::addRow("division_by_zero_shows_error") << "1/0=" << "Error!";
+    QTest::addRow("capital_x_multiplies") << "12X3\n"
+                                          << "36.0000";
+    QTest::addRow("small_x_multiplies") << "12x3="
+                                        << "36.0000";
+    QTest::addRow("star_multiplies") << "12*3="
+                                     << "36.0000";
+    QTest::addRow("precedence") << "2+3*4="
+                                << "14.0000";
+    QTest::addRow("brackets") << "(2+3)*4="
+                              << "20.0000";
+    QTest::addRow("subtract_and_divide") << "9-6/4="
+                                         << "7.5000";
+    QTest::addRow("decimal_point") << "1.5+1="
+                                   << "2.5000";
+    QTest::addRow("r_is_square_root") << "9r"
+                                      << "3.0000";
+    QTest::addRow("i_is_reciprocal") << "4i"
+                                     << "0.2500";
+    QTest::addRow("p_is_pi") << "p"
+                             << "3.1416";
+    QTest::addRow("caret_is_power") << "2^10="
+                                    << "1,024.0000";
+    QTest::addRow("at_is_root") << "8@3="
+                                << "2.0000";
+    QTest::addRow("underscore_changes_sign") << "5_"
+                                             << "-5";
+    QTest::addRow("backspace_removes_a_digit") << "123\b"
+                                               << "12";
+    QTest::addRow("c_clears_the_entry") << "7+5c2="
+                                        << "9.0000";
+    QTest::addRow("a_clears_all") << "7+5a2="
+                                  << "2.0000";
+    QTest::addRow("division_by_zero_shows_error") << "1/0="
+                                                  << "Error!";
   }
   void typedKeys() {
     QFETCH(QString, keys);
@@ -174,9 +191,9 @@ class CalcFormTest : public QObject {
     QCOMPARE(f.form.CopyBtn->geometry(), QRect(5, 34, 30, 22));
     QCOMPARE(f.form.ExitBtn->geometry(), QRect(155, 34, 30, 22));
     QCOMPARE(f.form.DPSpin->geometry(), QRect(66, 34, 56, 22));
-    for (TQNTSpeedBtn* b : {f.form.PiBtn, f.form.EBtn, f.form.SinBtn, f.form.CosBtn, f.form.TanBtn, f.form.RadBtn,
-                            f.form.InvBtn, f.form.PowerBtn, f.form.SquareBtn, f.form.SqRootBtn, f.form.InvertBtn,
-                            f.form.LogBtn, f.form.LNBtn})
+    for (TQNTSpeedBtn* b : {f.form.PiBtn, f.form.EBtn, f.form.SinBtn, f.form.CosBtn, f.form.TanBtn,
+                            f.form.RadBtn, f.form.InvBtn, f.form.PowerBtn, f.form.SquareBtn, f.form.SqRootBtn,
+                            f.form.InvertBtn, f.form.LogBtn, f.form.LNBtn})
       QCOMPARE(b->isVisible(), !small);
     QVERIFY(f.form.PercentBtn->isVisible());
     if (!small) QCOMPARE(f.form.PiBtn->pos(), QPoint(125, firstDigitRow + 2 * 22));  // % goes here when small

@@ -39,7 +39,9 @@ void WriteText(const QString& path, const QString& text) {
 /// A temporary folder that is also the user's configuration folder (where the registry file lives).
 class Folder {
  public:
-  Folder() : fOldConfig(qgetenv("XDG_CONFIG_HOME")) { qputenv("XDG_CONFIG_HOME", Path("config").toLocal8Bit()); }
+  Folder() : fOldConfig(qgetenv("XDG_CONFIG_HOME")) {
+    qputenv("XDG_CONFIG_HOME", Path("config").toLocal8Bit());
+  }
   ~Folder() { qputenv("XDG_CONFIG_HOME", fOldConfig); }
   QString Path(const QString& name) const { return fDir.path() + u'/' + name; }
   /// The folder as the store's path expansion reaches it: "%TEMPDIR%\<folder name>".
@@ -327,11 +329,16 @@ class CalculatorTest : public QObject {
     QTest::addColumn<QString>("position");
     QTest::addColumn<int>("expectedDecimals");
     QTest::addColumn<int>("expectedPosition");
-    QTest::addRow("in_range") << "9" << "6" << 9 << 6;
-    QTest::addRow("too_many_decimals") << "40" << "4" << 18 << 4;
-    QTest::addRow("low_byte_would_be_small") << "258" << "260" << 18 << int(kLastPosition);
-    QTest::addRow("negative") << "-3" << "-1" << 0 << 0;
-    QTest::addRow("not_numbers_keep_the_defaults") << "many" << "left" << 4 << int(poScreenCenter);
+    QTest::addRow("in_range") << "9"
+                              << "6" << 9 << 6;
+    QTest::addRow("too_many_decimals") << "40"
+                                       << "4" << 18 << 4;
+    QTest::addRow("low_byte_would_be_small") << "258"
+                                             << "260" << 18 << int(kLastPosition);
+    QTest::addRow("negative") << "-3"
+                              << "-1" << 0 << 0;
+    QTest::addRow("not_numbers_keep_the_defaults") << "many"
+                                                   << "left" << 4 << int(poScreenCenter);
   }
   void loadLimitsNumbersToTheirRange() {
     QFETCH(QString, decimals);
