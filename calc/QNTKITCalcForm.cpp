@@ -432,6 +432,10 @@ TQNTCalcForm::TQNTCalcForm(QWidget* parent)
 
 TQNTCalcForm::~TQNTCalcForm() {
   QApplication::instance()->removeEventFilter(this);
+  // The focus leaves while every control is whole: a spin edit whose editor still had the focus when
+  // it is freed would hear of the focus loss half destroyed.
+  if (QWidget* focus = QApplication::focusWidget(); focus != nullptr && isAncestorOf(focus))
+    focus->clearFocus();
   if (fCalcEngine) {
     if (!Cancelled) {
       CalcRadiansDefault = fCalcEngine->GetAngleMode() == amRadians;

@@ -81,6 +81,7 @@ TQNTCalculator::TQNTCalculator(QObject* owner)
       fCalcEngine(TQNTCalcEngine::Create()) {}
 
 TQNTCalculator::~TQNTCalculator() {
+  if (fUICtrl) fUICtrl->RemoveFromNotifyList(this);
   // The edits are told first, while this component is whole: they drop the link and take their own
   // glyph again, without asking the component anything.
   const bool redraw = !QCoreApplication::closingDown();

@@ -147,6 +147,7 @@ class CalculatorTest : public QObject {
     calc.SetReadOnlyDecimalPlaces(true);
     calc.SetDispFont("DejaVu Sans");
     calc.SetPrecedence(false);
+    calc.SetStayOnTop(true);
     QPixmap close(48, 16);
     close.fill(Qt::red);
     calc.SetCloseGlyph(close);
@@ -164,6 +165,8 @@ class CalculatorTest : public QObject {
       QCOMPARE(form.ValueDisplay->font().family(), QString("DejaVu Sans"));
       QCOMPARE(form.ExitBtn->iconSize(), QSize(16, 16));  // three images of a strip of 48 x 16
       QVERIFY(!form.CalcEngine()->GetPrecedence());
+      QVERIFY(form.IsStayOnTop());
+      QVERIFY(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
       checked = true;
       form.CancelBtnClick();
     });
