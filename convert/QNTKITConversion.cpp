@@ -194,12 +194,6 @@ void ThrowBadUnit(TQNTQuantity quantity, int unit) {
                           ")");
 }
 
-const TQNTUnitRow& UnitRow(TQNTQuantity quantity, int unit) {
-  const TQNTQuantityInfo& info = QuantityInfo(quantity);
-  if (unit < 0 || unit >= info.UnitCount()) ThrowBadUnit(quantity, unit);
-  return info.Units[static_cast<std::size_t>(unit)];
-}
-
 Extended ToBase(TQNTQuantity quantity, int unit, Extended value) {
   return CheckFinite(RunChain(UnitRow(quantity, unit).ToBase, value));
 }

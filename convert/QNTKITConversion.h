@@ -37,10 +37,24 @@ struct TQNTStep {
 /// A conversion routine with its own checks (raises EMathError).
 using TQNTFormula = Extended (*)(Extended value);
 
+/// What a chain does, worked out from its steps: most chains only multiply or only divide, and run
+/// without a branch per step.
+enum class TQNTChainKind : std::uint8_t { Unchanged, Multiplications, Divisions, Mixed };
+
+constexpr TQNTChainKind ChainKindOf(std::initializer_list<TQNTStep> steps) {
+  bool mul = false, div = false;
+  for (const TQNTStep& s : steps) (s.Op == TQNTStepOp::Mul ? mul : div) = true;
+  return mul && div ? TQNTChainKind::Mixed
+         : mul      ? TQNTChainKind::Multiplications
+         : div      ? TQNTChainKind::Divisions
+                    : TQNTChainKind::Unchanged;
+}
+
 /// One direction of a unit: a chain of steps (no steps: the value passes unchanged), or a formula.
 struct TQNTUnitChain {
   std::initializer_list<TQNTStep> Steps;
   TQNTFormula Formula = nullptr;
+  TQNTChainKind Kind = ChainKindOf(Steps);  // derived from Steps, never written
 
   constexpr bool IsLinear() const { return Formula == nullptr; }
 };
@@ -71,12 +85,26 @@ struct TQNTQuantityInfo {
   int UnitCount() const { return static_cast<int>(Units.size()); }
 };
 
+/// Raise std::out_of_range naming the bad quantity value, or the bad unit ordinal of a quantity.
+[[noreturn]] void ThrowBadQuantity(int quantity);
+[[noreturn]] void ThrowBadUnit(TQNTQuantity quantity, int unit);
+
+/// The 29 quantities, by TQNTQuantity.
+extern const TQNTQuantityInfo kQuantityTable[kQuantityCount];
+
 /// The quantity's table. Throws std::out_of_range for a value that is no quantity.
-const TQNTQuantityInfo& QuantityInfo(TQNTQuantity quantity);
+inline const TQNTQuantityInfo& QuantityInfo(TQNTQuantity quantity) {
+  if (quantity >= kQuantityCount) ThrowBadQuantity(quantity);
+  return kQuantityTable[quantity];
+}
 /// The quantity the window shows at a category index (0 to 28). Throws std::out_of_range otherwise.
 TQNTQuantity CategoryQuantity(int category);
 /// The unit's row. Throws std::out_of_range for an ordinal outside the quantity's table.
-const TQNTUnitRow& UnitRow(TQNTQuantity quantity, int unit);
+inline const TQNTUnitRow& UnitRow(TQNTQuantity quantity, int unit) {
+  const TQNTQuantityInfo& info = QuantityInfo(quantity);
+  if (static_cast<unsigned>(unit) >= info.Units.size()) ThrowBadUnit(quantity, unit);
+  return info.Units[static_cast<std::size_t>(unit)];
+}
 
 // ---------------------------------------------------------------------------------------------
 // Converting.
@@ -97,8 +125,19 @@ Extended Convert(E from, E to, Extended value) {
 /// Runs one direction of a unit on a value, without the final overflow check.
 inline Extended RunChain(const TQNTUnitChain& chain, Extended value) {
   if (chain.Formula) return chain.Formula(value);
-  for (const TQNTStep& s : chain.Steps)
-    value = s.Op == TQNTStepOp::Mul ? value * s.Operand : value / s.Operand;
+  switch (chain.Kind) {
+    case TQNTChainKind::Unchanged: break;
+    case TQNTChainKind::Multiplications:
+      for (const TQNTStep& s : chain.Steps) value *= s.Operand;
+      break;
+    case TQNTChainKind::Divisions:
+      for (const TQNTStep& s : chain.Steps) value /= s.Operand;
+      break;
+    case TQNTChainKind::Mixed:
+      for (const TQNTStep& s : chain.Steps)
+        value = s.Op == TQNTStepOp::Mul ? value * s.Operand : value / s.Operand;
+      break;
+  }
   return value;
 }
 
@@ -168,9 +207,5 @@ Extended GradePerMilToRadians(Extended value);
 Extended RadiansToGradePerMil(Extended value);
 Extended RiseRatioToRadians(Extended value);
 Extended RadiansToRiseRatio(Extended value);
-
-/// Raise std::out_of_range naming the bad quantity value, or the bad unit ordinal of a quantity.
-[[noreturn]] void ThrowBadQuantity(int quantity);
-[[noreturn]] void ThrowBadUnit(TQNTQuantity quantity, int unit);
 
 }  // namespace qnt
