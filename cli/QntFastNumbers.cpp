@@ -110,23 +110,24 @@ struct TShortest {
   int exponent = 0;  // value = 0.d1d2...dn x 10^exponent
 };
 
-/// Divides by s with a floating-point estimate of the quotient from the top bits, corrected to the
-/// exact digit (the estimate is off only when r/s lies within 1E-15 of an integer).
-class TDigitDivisor {
+/// Two decimal digits at a time: floor(x / s) for x < 100 s, from a floating-point estimate of the
+/// quotient taken from the top bits, corrected to the exact value (the estimate is off by one only
+/// when x/s lies within about 1E-14 of an integer).
+class TPairDivisor {
  public:
-  explicit TDigitDivisor(u128 s) : fS(s) {
-    while ((s >> fShift) >> 60) ++fShift;
+  explicit TPairDivisor(u128 s) : fS(s) {
+    while ((s >> fShift) >> 56) ++fShift;
     fInverse = 1.0 / static_cast<double>(static_cast<std::uint64_t>(s >> fShift));
   }
-  /// The digit r / s (r < 10 s); r keeps the remainder.
-  unsigned Next(u128& r) const {
+  /// The quotient x / s (< 100); x keeps the remainder.
+  unsigned Next(u128& x) const {
     std::uint64_t q =
-        static_cast<std::uint64_t>(static_cast<double>(static_cast<std::uint64_t>(r >> fShift)) * fInverse);
-    if (q > 9) q = 9;
+        static_cast<std::uint64_t>(static_cast<double>(static_cast<std::uint64_t>(x >> fShift)) * fInverse);
+    if (q > 99) q = 99;
     u128 qs = fS * q;
-    if (qs > r) --q, qs -= fS;
-    r -= qs;
-    if (r >= fS) ++q, r -= fS;
+    if (qs > x) --q, qs -= fS;
+    x -= qs;
+    if (x >= fS) ++q, x -= fS;
     return static_cast<unsigned>(q);
   }
 
@@ -136,6 +137,39 @@ class TDigitDivisor {
   double fInverse;
 };
 
+/// The state of the digit generation: the next digit is floor(R / s) (R < 10 s); the value's
+/// neighbours' midpoints lie M- below and M+ above, at the scale of R.
+struct TDigitState {
+  u128 s, mPlus, mMinus;
+  bool inclusive;  // a text on a midpoint reads back to this value (even mantissa)
+
+  bool Low(u128 remainder, u128 mMinusHere) const {
+    return inclusive ? remainder <= mMinusHere : remainder < mMinusHere;
+  }
+  bool High(u128 remainder, u128 mPlusHere) const {
+    return inclusive ? remainder + mPlusHere >= s : remainder + mPlusHere > s;
+  }
+};
+
+enum class TDigitEnd { More, Done, Refuse };
+
+/// Emits digit d whose remainder is `remainder`, with the margins at its scale; Done when the digits
+/// so far identify the value (the last one rounded to the nearer neighbour).
+TDigitEnd EmitDigit(TShortest& out, const TDigitState& st, unsigned d, u128 remainder, u128 mPlus,
+                    u128 mMinus) {
+  const bool low = st.Low(remainder, mMinus);
+  const bool up = st.High(remainder, mPlus);
+  if (low && up) {
+    if (remainder * 2 == st.s) return TDigitEnd::Refuse;  // an exact tie: leave it to the kit's rounding
+    if (remainder * 2 > st.s) ++d;
+  } else if (up) {
+    ++d;
+  }
+  if (d > 9 || out.count >= 22) return TDigitEnd::Refuse;
+  out.digits[out.count++] = static_cast<char>('0' + d);
+  return low || up ? TDigitEnd::Done : TDigitEnd::More;
+}
+
 bool ShortestDigits(Extended value, TShortest& out) {
   unsigned char bytes[sizeof(Extended)];
   std::memcpy(bytes, &value, sizeof bytes);
@@ -144,9 +178,8 @@ bool ShortestDigits(Extended value, TShortest& out) {
   const int biased = (bytes[8] | (bytes[9] << 8)) & 0x7FFF;
   if (biased == 0 || biased == 0x7FFF || !(f >> 63)) return false;  // zero, denormal, inf, NaN
   const int e = biased - 16383 - 63;                                // value = f * 2^e
-  if (e < -120 || e > 54) return false;
+  if (e < -119 || e > 52) return false;                             // keeps 100 s below 2^128
 
-  const bool evenMantissa = (f & 1) == 0;  // a text on the midpoint reads back to this value
   const bool powerOfTwo = f == (std::uint64_t{1} << 63);
   u128 r, s, mPlus, mMinus;
   if (e >= 0) {
@@ -170,34 +203,26 @@ bool ShortestDigits(Extended value, TShortest& out) {
     const u128 scale = kPowersOfTen[static_cast<std::size_t>(-k)];
     r *= scale, mPlus *= scale, mMinus *= scale;
   }
-  const auto high = [&](u128 rr, u128 mp) { return evenMantissa ? rr + mp >= s : rr + mp > s; };
-  if (high(r, mPlus)) {
+  TDigitState st{s, mPlus, mMinus, (f & 1) == 0};
+  if (st.High(r, mPlus)) {
     ++k;
   } else {
     r *= 10, mPlus *= 10, mMinus *= 10;
   }
   out.exponent = k;
   out.count = 0;
-  const TDigitDivisor divisor(s);
+  const TPairDivisor divisor(s);
   for (;;) {
-    unsigned d = divisor.Next(r);
-    const bool low = evenMantissa ? r <= mMinus : r < mMinus;
-    const bool up = high(r, mPlus);
-    if (!low && !up) {
-      if (out.count >= 22) return false;
-      out.digits[out.count++] = static_cast<char>('0' + d);
-      r *= 10, mPlus *= 10, mMinus *= 10;
-      continue;
-    }
-    if (low && up) {
-      if (r * 2 == s) return false;  // an exact tie: leave it to the kit's rounding
-      if (r * 2 > s) ++d;
-    } else if (up) {
-      ++d;
-    }
-    if (d > 9 || out.count >= 22) return false;
-    out.digits[out.count++] = static_cast<char>('0' + d);
-    return true;
+    // Both digits of 10 R / s at once; the first one's remainder follows from its digit.
+    u128 rest = r * 10;
+    const unsigned q = divisor.Next(rest);
+    const unsigned d1 = q / 10, d2 = q % 10;
+    TDigitEnd end = EmitDigit(out, st, d1, r - s * d1, mPlus, mMinus);
+    if (end != TDigitEnd::More) return end == TDigitEnd::Done;
+    mPlus *= 10, mMinus *= 10;
+    end = EmitDigit(out, st, d2, rest, mPlus, mMinus);
+    if (end != TDigitEnd::More) return end == TDigitEnd::Done;
+    r = rest * 10, mPlus *= 10, mMinus *= 10;
   }
 }
 
