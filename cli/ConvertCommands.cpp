@@ -200,6 +200,15 @@ std::vector<std::string_view> SplitTabs(std::string_view line) {
   }
 }
 
+/// True when the arguments ask for the command's help.
+bool AsksForHelp(const std::vector<std::string>& args) {
+  for (const std::string& a : args) {
+    if (a == "--") return false;
+    if (a == "--help" || a == "-h") return true;
+  }
+  return false;
+}
+
 constexpr const char* kConvertHelp =
     "Usage: qnt convert [OPTIONS] Q FROM TO [VALUE...]\n"
     "       qnt convert [OPTIONS] --table\n"
@@ -217,6 +226,12 @@ constexpr const char* kConvertHelp =
 // The commands.
 
 int RunQuantities(std::vector<std::string>& args, TCliIo& io) {
+  if (AsksForHelp(args)) {
+    io.out << "Usage: qnt quantities\n"
+              "One line a quantity in the window's category order: index, class short name, caption and\n"
+              "number of units, separated by tabs.\n";
+    return kExitOk;
+  }
   if (!args.empty()) throw EUsageError("takes no arguments");
   std::string out;
   for (int c = 0; c < kQuantityCount; ++c) {
@@ -228,6 +243,13 @@ int RunQuantities(std::vector<std::string>& args, TCliIo& io) {
 }
 
 int RunUnits(std::vector<std::string>& args, TCliIo& io) {
+  if (AsksForHelp(args)) {
+    io.out
+        << "Usage: qnt units Q\n"
+           "One line a unit of quantity Q in ordinal order: ordinal, enumerator and display text, separated\n"
+           "by tabs. Q is a category index (0-28), a class short name or a class name ('qnt quantities').\n";
+    return kExitOk;
+  }
   if (args.size() != 1) throw EUsageError("needs one quantity");
   const TQNTQuantity quantity = FindQuantity(args[0]);
   std::string out;

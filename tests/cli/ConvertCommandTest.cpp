@@ -224,7 +224,11 @@ TEST(QntHelp, ListsTheCommandsAndExplainsConvert) {
   const QntResult convert = RunQnt({"convert", "--help"});
   EXPECT_EQ(convert.status, 0);
   EXPECT_THAT(convert.out, HasSubstr("Usage: qnt convert"));
-  EXPECT_EQ(RunQnt({"all", "--help"}).status, 0);
+  for (const char* command : {"all", "units", "quantities"}) {
+    const QntResult r = RunQnt({command, "--help"});
+    EXPECT_EQ(r.status, 0) << command;
+    EXPECT_THAT(r.out, HasSubstr(std::string("Usage: qnt ") + command)) << command;
+  }
   EXPECT_THAT(RunQnt({"--version"}).out, HasSubstr("kit 6.3.1"));
 }
 
