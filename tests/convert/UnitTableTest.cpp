@@ -129,8 +129,9 @@ TEST(UnitTables, RefuseOrdinalsOutsideTheTable) {
 
 // ---------------------------------------------------------------------------------------------
 // One unit in the base unit agrees with the documented size of the unit: a cross-check of every
-// to-base chain. Exact sizes agree within a few units in the last place of the 64-bit mantissa (the
-// chain rounds once per step); sizes given to 15 digits agree to 15 digits.
+// to-base chain. Exact sizes agree within 2 units in the last place of the 64-bit mantissa (the chain
+// rounds once per step; the worst is 1); sizes given to 15 digits agree within half a unit of the 15th
+// digit.
 
 struct UnitInBaseCase {
   TQNTQuantity quantity;
@@ -151,19 +152,19 @@ TEST(UnitTables, OneUnitInTheBaseUnitIsItsDocumentedSize) {
     const Extended got = ToBase(c.quantity, c.unit, 1.0L);
     if (c.exact) {
       const Extended ulp = std::nextafter(expected, __builtin_infl()) - expected;
-      EXPECT_LE(std::fabs(got - expected), 8 * ulp) << static_cast<double>(got);
+      EXPECT_LE(std::fabs(got - expected), 2 * ulp) << static_cast<double>(got);
     } else {
-      EXPECT_LE(std::fabs(got / expected - 1), 5e-15L) << static_cast<double>(got);
+      EXPECT_LE(std::fabs(got / expected - 1), 5.001e-15L) << static_cast<double>(got);
     }
   }
 }
 
 // ---------------------------------------------------------------------------------------------
 // Round trips: 1 to the base unit and back. Every linear unit's two directions are inverse to each
-// other up to rounding; the longest chains (thirteen steps each way) stay within 16 units in the last
-// place.
+// other up to rounding: the worst unit (Reynolds, six steps each way) comes back 2 units in the last
+// place of 1 away; the test allows 4.
 
-TEST(UnitTables, EveryLinearUnitComesBackToOneWithinSixteenUlps) {
+TEST(UnitTables, EveryLinearUnitComesBackToOneWithinFourUlps) {
   int linear = 0;
   for (int q = 0; q < kQuantityCount; ++q) {
     const TQNTQuantityInfo& info = QuantityInfo(Q(q));
@@ -172,7 +173,7 @@ TEST(UnitTables, EveryLinearUnitComesBackToOneWithinSixteenUlps) {
       ++linear;
       const Extended back = FromBase(Q(q), row.Ordinal, ToBase(Q(q), row.Ordinal, 1.0L));
       const Extended ulp = std::nextafter(1.0L, 2.0L) - 1.0L;
-      EXPECT_LE(std::fabs(back - 1.0L), 16 * ulp) << info.ShortName << " " << row.Enumerator;
+      EXPECT_LE(std::fabs(back - 1.0L), 4 * ulp) << info.ShortName << " " << row.Enumerator;
     }
   }
   EXPECT_EQ(linear, 749);  // 760 less 7 temperature scales, litres per 100 km and 3 slopes
