@@ -7,6 +7,14 @@
 // A write converts only when it changes something; the value or unit written stays in place when the
 // conversion raises, and ValueOut keeps the last completed result. The arithmetic lives in
 // QNTKITConversion.h; this layer adds the component state on top of it.
+//
+// Hidden-unit persistence: a convertor refers to a settings store (StoreCtrl, never owned) and, when its
+// host asks, reads or writes one Boolean ident per unit, KeyPrefix() + ordinal ("Hide Temp 0" ...):
+//
+//   host --LoadFromStore / SaveToStore--> convertor --OpenStorage, ReadBoolean / WriteBoolean,
+//                                                      CloseStorage--> TQNTStoreCtrl --> INI / registry file
+//
+// The store never calls a convertor; destroying the store leaves StoreCtrl null.
 #pragma once
 
 #include <QList>
@@ -18,6 +26,7 @@
 #include <string_view>
 
 #include "convert/QNTKITConversion.h"
+#include "store/QNTKITStoreCtrl.h"
 
 namespace qnt {
 
@@ -72,10 +81,18 @@ class TQNTBaseConvertor : public QObject {
   /// prefix followed by the text of n.
   virtual std::u16string_view KeyPrefix() const { return {}; }
 
-  /// Persistence of the hidden flags. The settings store fills these in: it links the convertor to a
-  /// store (StoreCtrl) and reads or writes KeyPrefix() + ordinal for every unit through IsHidden and
-  /// SetHidden. Without a store they do nothing.
+  /// The settings store the hidden flags are kept in, or null. Not owned: destroying the store leaves
+  /// this null. Attaching another store (or null) detaches from the old one.
+  TQNTStoreCtrl* StoreCtrl() const { return fStoreCtrl.Get(); }
+  void SetStoreCtrl(TQNTStoreCtrl* value) { fStoreCtrl.Set(value); }
+
+  /// Reads the hidden flag of every unit from the store's ident KeyPrefix() + ordinal, between the
+  /// store's OpenStorage and CloseStorage; a missing ident reads as shown. Nothing changes without a
+  /// store, with a store of kind eriNeither, or when the store cannot open its storage (an empty path
+  /// or section). A store error propagates after the store is closed, with every flag as it was.
   virtual void LoadFromStore();
+  /// Writes the hidden flag of every unit, hidden or not ("1" / "0"), under the same idents. Nothing
+  /// is written without a store or with a store that keeps nothing.
   virtual void SaveToStore();
 
  protected:
@@ -83,7 +100,10 @@ class TQNTBaseConvertor : public QObject {
   virtual int ReadNoHiddenUnits() const { return 0; }
   /// Converts ValueIn into ValueOut with the current units; the base has nothing to convert.
   virtual void UpdateValueOut() {}
+  /// KeyPrefix() as text.
+  QString StorePrefix() const;
 
+  TQNTStoreLink fStoreCtrl{this};
   Extended fValueIn = 0;
   Extended fValueOut = 0;
 };
