@@ -41,7 +41,8 @@ void TQNTBaseConvertor::LoadFromStore() {
     QList<bool> read;
     read.reserve(count);
     const QString prefix = StorePrefix();
-    for (int n = 0; n < count; ++n) read << store->ReadBoolean(TQNTStoreCtrl::NumberedIdent(prefix, n), false);
+    for (int n = 0; n < count; ++n)
+      read << store->ReadBoolean(TQNTStoreCtrl::NumberedIdent(prefix, n), false);
     flags = std::move(read);
   });
   // Applied only when every flag was read: an error leaves the flags as they were.
