@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "cli/QntCli.h"
+#include "cli/QntFastNumbers.h"
 #include "kit/QNTKITDefaults.h"
 #include "kit/QNTKITNumText.h"
 #include "kit/QNTKITStrings.h"
@@ -11,7 +12,11 @@ namespace qnt::cli {
 
 std::string TNumberOutput::Format(Extended value) const {
   switch (form) {
-    case Shortest: return FloatToShortestText(value);
+    case Shortest: {
+      std::string text;
+      AppendShortestText(text, value);
+      return text;
+    }
     case Hex: return FloatToHexText(value);
     case Places: return ToUtf8(FloatToGroupedText(value, places, false));
   }
@@ -68,6 +73,7 @@ void UseUserLocaleSeparators() {
 }
 
 Extended ReadNumber(std::string_view text) {
+  if (const std::optional<Extended> plain = ReadPlainNumber(text)) return *plain;  // the common case, fast
   const std::u16string u = FromUtf8(text);
   Extended value = 0;
   if (!ParseFloatText(u, value)) throw EConvertError(FormatMessage(KitText(ktInvalidFloat), u));
