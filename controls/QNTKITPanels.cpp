@@ -27,8 +27,17 @@ class TQNTSpinValueEdit : public TQNTPosEdit {
   TQNTSpinValueEdit(TQNTPosSpinEdit* spin, std::function<void()> focusLost)
       : TQNTPosEdit(spin), fSpin(spin), fFocusLost(std::move(focusLost)) {}
 
+  /// The spin edit is going away: the focus-out that Qt sends while it frees its children must not
+  /// reach the half-destroyed spin edit.
+  void Detach() {
+    fSpin = nullptr;
+    fFocusLost = nullptr;
+  }
+
  protected:
-  bool ArrowsMoveFocus() const override { return !fSpin->Arrows() && TQNTPosEdit::ArrowsMoveFocus(); }
+  bool ArrowsMoveFocus() const override {
+    return (fSpin == nullptr || !fSpin->Arrows()) && TQNTPosEdit::ArrowsMoveFocus();
+  }
   void focusOutEvent(QFocusEvent* event) override {
     TQNTPosEdit::focusOutEvent(event);
     // The arrow switch comes back however the edit was left (also when its exit reported an error).
@@ -200,6 +209,7 @@ TQNTPosSpinEdit::~TQNTPosSpinEdit() {
     DefaultArrowsAsTab = fHoldArrowsAsTab;
     fArrowsHeld = false;
   }
+  static_cast<TQNTSpinValueEdit*>(fValueEdit)->Detach();
   fValueEdit->OnChange = nullptr;
   fValueEdit->OnEnter = nullptr;
   fValueEdit->OnExit = nullptr;
